@@ -1,0 +1,131 @@
+#pragma once
+
+#include "ui/colors.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <map>
+#include <stdexcept>
+
+namespace ui {
+
+// Every control takes the mouse moves over it, so that the window's own move handler runs only
+// over bare surface: Qt hands a move that a child ignores (or that a child without mouse tracking
+// never sees) on to its parent.
+void claimMouseMoves(QWidget *control);
+
+void setBackColor(QWidget *control, BgrColor color);
+void setForeColor(QWidget *control, BgrColor color);
+
+// An opaque, borderless label of fixed size; text wraps at word boundaries from the top and is
+// cut off at the bottom. Captions of several lines hold CR LF, and reading one back returns it.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    explicit Label(QWidget *parent = nullptr);
+    QString caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+
+signals:
+    void mouseMoved();
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    QString m_caption;
+};
+
+// A picture shown unscaled from the top-left corner of its box; it takes clicks.
+class Picture : public QLabel {
+    Q_OBJECT
+public:
+    explicit Picture(QWidget *parent = nullptr);
+    void setPicture(const QString &resource);
+
+signals:
+    void clicked();
+    void mouseMoved();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+};
+
+// A single-line text box; it accepts any typed text.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget *parent = nullptr);
+
+signals:
+    void doubleClicked();
+    void mouseMoved();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+};
+
+// A push button, with a caption or with a picture in its own back colour.
+class CommandButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit CommandButton(QWidget *parent = nullptr);
+    void setPicture(const QString &resource);
+
+signals:
+    void mouseMoved();
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+};
+
+// A filled rectangle that is drawing only: the mouse passes through it to the window.
+class Shape : public QWidget {
+    Q_OBJECT
+public:
+    explicit Shape(QWidget *parent = nullptr);
+    void setFillColor(BgrColor color);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_fill;
+};
+
+// A frame with a thin border and no caption, holding other controls.
+class Frame : public QFrame {
+    Q_OBJECT
+public:
+    explicit Frame(QWidget *parent = nullptr);
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+};
+
+// Controls of one role sharing a name, addressed by index; only the designed indices exist.
+template <typename Control>
+class ControlArray {
+public:
+    void add(int index, Control *control) { m_elements[index] = control; }
+    Control &operator()(int index) const
+    {
+        const auto found = m_elements.find(index);
+        if (found == m_elements.end())
+            throw std::out_of_range("no control with that index");
+        return *found->second;
+    }
+    bool contains(int index) const { return m_elements.count(index) != 0; }
+    const std::map<int, Control *> &elements() const { return m_elements; }
+
+private:
+    std::map<int, Control *> m_elements;
+};
+
+} // namespace ui

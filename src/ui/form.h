@@ -1,0 +1,65 @@
+#pragma once
+
+#include "ui/colors.h"
+#include "ui/twips.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace ui {
+
+class FormManager;
+
+// A window of the program: created once, loaded on first reference, then only shown and hidden.
+// A document window lives inside a QMdiArea; its Left and Top are measured in that area.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    Form(FormManager &manager, const QString &name);
+
+    // Puts this form into the main window's document area; call before the first show.
+    void makeDocumentWindow(QMdiArea *area, Qt::WindowFlags flags);
+    bool isDocumentWindow() const { return m_subWindow != nullptr; }
+    QMdiSubWindow *subWindow() const { return m_subWindow; }
+    // The widget that is shown, hidden and moved: the form itself or its document frame.
+    QWidget *windowWidget();
+
+    // Shows the form modeless and raises Form_Activate.
+    void Show();
+    void Hide();
+    bool isShown() const;
+
+    void setBackColor(BgrColor color);
+    BgrColor backColor() const { return m_backColor; }
+    void setClientSizeTwips(int width, int height);
+
+    // Left = (display width - outer width) / 2, Top likewise, in floating point twips.
+    void centreOnDisplay();
+
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    virtual void Form_MouseMove() {}
+
+    // The focus on a first show goes to the visible control with the lowest tab place.
+    void setTabOrder(std::vector<QWidget *> order) { m_tabOrder = std::move(order); }
+    QWidget *firstInTabOrder() const;
+
+protected:
+    FormManager &manager() { return m_manager; }
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    FormManager &m_manager;
+    QMdiSubWindow *m_subWindow = nullptr;
+    BgrColor m_backColor = 0xFFFFFF;
+    std::vector<QWidget *> m_tabOrder;
+    bool m_shownOnce = false;
+};
+
+} // namespace ui
