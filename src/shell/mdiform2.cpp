@@ -24,6 +24,13 @@ MDIForm2::MDIForm2(Program &program) : m_program(program)
     createControls();
 }
 
+MDIForm2::~MDIForm2()
+{
+    // The document area still signals activation changes while QWidget's destructor closes it,
+    // when this object is no longer an MDIForm2.
+    disconnect(m_area, nullptr, this, nullptr);
+}
+
 void MDIForm2::createControls()
 {
     m_area = new QMdiArea(this);

@@ -12,6 +12,7 @@ class MDIForm2 : public QMainWindow {
     Q_OBJECT
 public:
     explicit MDIForm2(Program &program);
+    ~MDIForm2() override;
 
     QMdiArea *documentArea() const { return m_area; }
     QAction *basisAction() const { return m_aftrek2; }
