@@ -25,14 +25,23 @@ QByteArray readResource(const char *path)
     return file.readAll();
 }
 
+// Byte by byte: GCC's bounds check takes an empty QByteArray's data for a one-byte array.
+quint32 littleEndian(const QByteArray &data, qsizetype at, int bytes)
+{
+    quint32 value = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        value = (value << 8) | static_cast<quint8>(data.at(at + i));
+    return value;
+}
+
 quint16 word(const QByteArray &data, qsizetype at)
 {
-    return qFromLittleEndian<quint16>(data.constData() + at);
+    return static_cast<quint16>(littleEndian(data, at, 2));
 }
 
 quint32 dword(const QByteArray &data, qsizetype at)
 {
-    return qFromLittleEndian<quint32>(data.constData() + at);
+    return littleEndian(data, at, 4);
 }
 
 // The directory of an .ico file; the bit count comes from the entry, or from the image's own
