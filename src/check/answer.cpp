@@ -1,0 +1,94 @@
+#include "check/answer.h"
+
+#include <QRegularExpression>
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace check {
+
+namespace {
+
+QString lineBreak()
+{
+    return QStringLiteral("\r\n");
+}
+
+// Integer parts longer than this would overflow a double.
+constexpr qsizetype maxIntegerDigits = 300;
+
+QString boxAfterEmptyStep(const QString &text)
+{
+    return text.isEmpty() ? QStringLiteral("0") : text;
+}
+
+} // namespace
+
+std::optional<double> readTypedNumber(const QString &text)
+{
+    // [0-9] rather than \d, which would also take other scripts' digits.
+    static const QRegularExpression number(QStringLiteral("^ *([+-]?)([0-9]+)(?:[.,]([0-9]+))? *$"));
+    const QRegularExpressionMatch match = number.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+
+    const bool negative = match.capturedView(1) == u"-";
+    QStringView integer = match.capturedView(2);
+    QStringView fraction = match.capturedView(3);
+    while (integer.size() > 1 && integer.front() == u'0')
+        integer = integer.sliced(1);
+    while (!fraction.isEmpty() && fraction.back() == u'0')
+        fraction.chop(1);
+
+    double value = std::numeric_limits<double>::infinity();
+    if (integer.size() <= maxIntegerDigits) {
+        std::string digits = integer.toLatin1().toStdString();
+        if (!fraction.isEmpty())
+            digits += '.' + fraction.toLatin1().toStdString();
+        // from_chars ignores the locale, which QCoreApplication sets from the environment (a Dutch
+        // locale would make strtod expect a decimal comma).
+        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+        if (error != std::errc())
+            value = 0.0; // only a fraction too small for a double can get here
+    }
+    if (!fraction.isEmpty() && std::floor(value) == value)
+        value = std::nextafter(value, std::numeric_limits<double>::infinity());
+    return negative ? -value : value;
+}
+
+CheckResult checkAnswer(const QString &quotientText, const QString &restText, ui::Int16 quotient, ui::Int16 rest)
+{
+    const QString quotientBox = boxAfterEmptyStep(quotientText);
+    const QString restBox = boxAfterEmptyStep(restText);
+    const std::optional<double> typedQuotient = readTypedNumber(quotientBox);
+    const std::optional<double> typedRest = readTypedNumber(restBox);
+    if (!typedQuotient)
+        return {Verdict::Refused, AnswerBox::Quotient, quotientText, restText};
+    if (!typedRest)
+        return {Verdict::Refused, AnswerBox::Rest, quotientText, restText};
+
+    const bool right = *typedQuotient == quotient && *typedRest == rest;
+    return {right ? Verdict::Right : Verdict::Wrong, std::nullopt, quotientBox, restBox};
+}
+
+QString solutionLine(ui::Int16 deeltal, ui::Int16 deler, ui::Int16 quotient, ui::Int16 rest)
+{
+    const QString blank = QStringLiteral(" ");
+    return ui::toText(deeltal) + blank + QStringLiteral(":") + blank + ui::toText(deler) + blank +
+           QStringLiteral(" = ") + blank + ui::toText(quotient) + blank + QStringLiteral(" rest ") + blank +
+           ui::toText(rest) + lineBreak() + QStringLiteral(" als quoti\u00ebnt en rest ");
+}
+
+QString checkHint()
+{
+    return QStringLiteral(" controleer de uitkomst ") + lineBreak() + QStringLiteral(" klik hier ! ");
+}
+
+QString refusalHint()
+{
+    return QStringLiteral(" vul een getal in ") + lineBreak() + QStringLiteral(" en klik opnieuw ");
+}
+
+} // namespace check

@@ -1,0 +1,105 @@
+#include "help/splithelp.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+namespace help {
+
+namespace {
+
+struct TensEntry {
+    int above;   // the quotient must be greater than this
+    int below;   // and less than this
+    ui::Int16 k; // the multiple of ten the entry chooses
+};
+
+constexpr int noLimit = std::numeric_limits<int>::max();
+
+// Entries 20 and 21 choose 190 and 200, not 200 and 210.
+constexpr std::array<TensEntry, allTensEntries> tensTable{{
+    {9, 20, 10},         {19, noLimit, 20},   {29, noLimit, 30},   {39, noLimit, 40},   {49, noLimit, 50},
+    {59, noLimit, 60},   {69, noLimit, 70},   {79, noLimit, 80},   {89, noLimit, 90},   {99, noLimit, 100},
+    {109, noLimit, 110}, {119, noLimit, 120}, {129, noLimit, 130}, {139, noLimit, 140}, {149, noLimit, 150},
+    {159, noLimit, 160}, {169, noLimit, 170}, {179, noLimit, 180}, {189, noLimit, 190}, {199, noLimit, 190},
+    {209, noLimit, 200},
+}};
+
+QString lineBreak()
+{
+    return QStringLiteral("\r\n");
+}
+
+std::optional<SplitCaptions> split(ui::Int16 deeltal, ui::Int16 deler, ui::Int16 quotient, int lastEntry)
+{
+    const std::optional<ui::Int16> k = tensMultiple(quotient, lastEntry);
+    if (!k)
+        return std::nullopt;
+    SplitCaptions parts;
+    parts.hulpprodukt = ui::mul16(deler, *k);
+    parts.hulprest = ui::sub16(deeltal, parts.hulpprodukt);
+    return parts;
+}
+
+} // namespace
+
+std::optional<ui::Int16> tensMultiple(ui::Int16 quotient, int lastEntry)
+{
+    std::optional<ui::Int16> k;
+    const int entries = std::clamp(lastEntry, 0, allTensEntries);
+    for (int i = 0; i < entries; ++i) {
+        const TensEntry &entry = tensTable[static_cast<std::size_t>(i)];
+        if (quotient > entry.above && quotient < entry.below)
+            k = entry.k;
+    }
+    return k;
+}
+
+HelpStep1 helpStep1(ui::Int16 deeltal, ui::Int16 deler, ui::Int16 quotient)
+{
+    HelpStep1 step;
+    step.split = split(deeltal, deler, quotient, allTensEntries);
+    // The split line is emptied too: a reopened screen has quotient 0 beside the old dividend, and the
+    // old parts must not show as its split.
+    if (!step.split)
+        return step;
+    SplitCaptions &parts = *step.split;
+    parts.left = ui::toText(parts.hulpprodukt);
+    parts.right = ui::toText(parts.hulprest);
+    if (deeltal >= deler * 10)
+        step.splitLine = ui::toText(deeltal) + QStringLiteral(" = ") + parts.left + QStringLiteral(" + ") + parts.right;
+    return step;
+}
+
+std::optional<SplitCaptions> helpStep2(ui::Int16 deeltal, ui::Int16 deler, ui::Int16 quotient, int lastEntry)
+{
+    std::optional<SplitCaptions> parts = split(deeltal, deler, quotient, lastEntry);
+    if (!parts)
+        return std::nullopt;
+    const QString divisor = QStringLiteral(" : ") + ui::toText(deler) + QStringLiteral(" )");
+    parts->left = QStringLiteral(" ( ") + ui::toText(parts->hulpprodukt) + divisor;
+    parts->right = QStringLiteral(" ( ") + ui::toText(parts->hulprest) + divisor;
+    return parts;
+}
+
+std::optional<HelpHint> helpHint(Step step, ui::Int16 deeltal, ui::Int16 deler, bool strict)
+{
+    if (deler == 0)
+        return std::nullopt;
+    HelpHint hint;
+    hint.tafelquotient = ui::div16(deeltal, deler);
+    hint.tafelprodukt = ui::mul16(hint.tafelquotient, deler);
+    const int tenTimes = deler * 10;
+    const bool invite = strict ? deeltal > tenTimes : deeltal >= tenTimes;
+    if (invite) {
+        const QString firstLine =
+            step == Step::One ? QStringLiteral(" hulp nodig ? ") : QStringLiteral(" meer hulp nodig ? ");
+        hint.text = firstLine + lineBreak() + QStringLiteral(" klik op deze knop ");
+    } else {
+        hint.text = QStringLiteral(" denk aan ") + QStringLiteral(" ") + ui::toText(hint.tafelprodukt) + lineBreak() +
+                    QStringLiteral(" ken je tafels ");
+    }
+    return hint;
+}
+
+} // namespace help
