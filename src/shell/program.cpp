@@ -1,5 +1,6 @@
 #include "shell/program.h"
 
+#include "exercise/exercisescreen.h"
 #include "shell/frmkiesbasis1.h"
 #include "shell/mdiform2.h"
 #include "ui/form.h"
@@ -62,9 +63,10 @@ frmkiesbasis1 &Program::kiesbasis1()
 
 ui::Form &Program::exerciseScreen(const QString &windowName)
 {
+    const exercise::Level &level = exercise::levelOf(windowName);
     std::unique_ptr<ui::Form> &slot = m_exerciseScreens[windowName];
     if (!slot) {
-        slot = std::make_unique<Placeholder>(m_forms, windowName, 10110, 6825);
+        slot = std::make_unique<ExerciseScreen>(*this, level);
         slot->Form_Load();
     }
     return *slot;

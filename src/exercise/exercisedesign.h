@@ -1,0 +1,17 @@
+#pragma once
+
+#include "exercise/level.h"
+#include "ui/layout.h"
+
+#include <vector>
+
+namespace exercise {
+
+inline constexpr int clientWidthTwips = 10110;
+inline constexpr int clientHeightTwips = 6825;
+inline constexpr ui::BgrColor neutralBackground = 0x80C0FF;
+
+// Every control of an exercise screen from front to back, with the level's differences applied.
+std::vector<ui::ControlDesign> exerciseDesign(const Level &level);
+
+} // namespace exercise

@@ -1,0 +1,238 @@
+#include "exercise/exercisescreen.h"
+
+#include "exercise/draw.h"
+#include "exercise/exercisedesign.h"
+#include "exercise/statistics.h"
+#include "shell/frmkiesbasis1.h"
+#include "shell/program.h"
+#include "ui/fonts.h"
+#include "ui/layout.h"
+#include "ui/pictures.h"
+
+#include <QIcon>
+
+#include <stdexcept>
+
+namespace {
+
+template <typename Control> Control *designed(QWidget *form, const char *name)
+{
+    auto *control = form->findChild<Control *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+    if (!control)
+        throw std::logic_error(std::string("exercise screen lacks ") + name);
+    return control;
+}
+
+} // namespace
+
+ExerciseScreen::ExerciseScreen(Program &program, const exercise::Level &level)
+    : ui::Form(program.forms(), QString::fromLatin1(level.windowName)), m_program(program), m_level(level)
+{
+    // A resizable frame whose title bar has no buttons: the screen is left through cmdstop only. Qt then
+    // writes no Motif function hints, so a window manager that reads only those (openbox) still draws them.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowTitle(QStringLiteral("rekenrups"));
+    setWindowIcon(QIcon(QString::fromLatin1(pictures::programIcon)));
+    setFont(ui::designFont(QString::fromLatin1(ui::fonts::msSansSerif), 12));
+    setBackColor(exercise::neutralBackground);
+    setClientSizeTwips(exercise::clientWidthTwips, exercise::clientHeightTwips);
+    createControls();
+    connectHandlers();
+}
+
+void ExerciseScreen::createControls()
+{
+    std::vector<QWidget *> frontToBack;
+    std::vector<std::pair<int, QWidget *>> tabbed;
+    for (const ui::ControlDesign &row : exercise::exerciseDesign(m_level)) {
+        QWidget *control = ui::buildControl(this, row);
+        frontToBack.push_back(control);
+        if (row.tab >= 0)
+            tabbed.emplace_back(row.tab, control);
+        if (std::string_view(row.name) == "lblhulp")
+            lblhulp.add(row.index, static_cast<ui::Label *>(control));
+        else if (std::string_view(row.name) == "lblteken")
+            lblteken.add(row.index, static_cast<ui::Label *>(control));
+    }
+    ui::stackFrontToBack(frontToBack);
+    setTabOrder(ui::applyTabOrder(tabbed));
+
+    cmdcontrole1 = designed<ui::CommandButton>(this, "cmdcontrole1");
+    cmdjuist = designed<ui::CommandButton>(this, "cmdjuist");
+    cmdstart = designed<ui::CommandButton>(this, "cmdstart");
+    cmdcontrole = designed<ui::CommandButton>(this, "cmdcontrole");
+    cmdstop = designed<ui::CommandButton>(this, "cmdstop");
+    cmddeler = designed<ui::CommandButton>(this, "cmddeler");
+    cmddeel = designed<ui::CommandButton>(this, "cmddeel");
+    txtrest = designed<ui::TextBox>(this, "txtrest");
+    txtquotient = designed<ui::TextBox>(this, "txtquotient");
+    lbljuist = designed<ui::Label>(this, "lbljuist");
+    lblaantal = designed<ui::Label>(this, "lblaantal");
+    lblprodukt = designed<ui::Label>(this, "lblprodukt");
+    lblrest = designed<ui::Label>(this, "lblrest");
+    lbldeler = designed<ui::Label>(this, "lbldeler");
+    lbldeeltal = designed<ui::Label>(this, "lbldeeltal");
+    lblquotient = designed<ui::Label>(this, "lblquotient");
+    Shape1 = designed<ui::Shape>(this, "Shape1");
+    Image1 = designed<ui::Picture>(this, "Image1");
+}
+
+void ExerciseScreen::connectHandlers()
+{
+    connect(cmdstart, &QPushButton::clicked, this, &ExerciseScreen::cmdstart_Click);
+    connect(cmdstart, &ui::CommandButton::mouseMoved, this, &ExerciseScreen::cmdstart_MouseMove);
+    connect(cmdstop, &QPushButton::clicked, this, &ExerciseScreen::cmdstop_Click);
+    connect(cmdjuist, &QPushButton::clicked, this, &ExerciseScreen::cmdjuist_Click);
+    connect(cmdjuist, &ui::CommandButton::mouseMoved, this, &ExerciseScreen::cmdjuist_MouseMove);
+    connect(cmdcontrole1, &QPushButton::clicked, this, &ExerciseScreen::cmdcontrole1_Click);
+    connect(cmdcontrole1, &ui::CommandButton::mouseMoved, this, &ExerciseScreen::cmdcontrole1_MouseMove);
+    connect(cmdcontrole, &QPushButton::clicked, this, &ExerciseScreen::cmdcontrole_Click);
+    connect(cmdcontrole, &ui::CommandButton::mouseMoved, this, &ExerciseScreen::cmdcontrole_MouseMove);
+    connect(txtquotient, &ui::TextBox::doubleClicked, this, &ExerciseScreen::txtquotient_DblClick);
+    connect(txtrest, &ui::TextBox::doubleClicked, this, &ExerciseScreen::txtrest_DblClick);
+}
+
+void ExerciseScreen::takeOverTotal()
+{
+    totaaljuist = ui::captionToInt16(m_program.kiesbasis1().lblgemaakt->caption());
+}
+
+void ExerciseScreen::Form_Load()
+{
+    centreOnDisplay();
+    wisscherm();
+    takeOverTotal();
+}
+
+void ExerciseScreen::Form_Activate()
+{
+    centreOnDisplay();
+    wisscherm();
+    takeOverTotal();
+}
+
+void ExerciseScreen::showStatistics()
+{
+    lblaantal->setCaption(exercise::statistiektekst(aantaloefeningen, aantalfouten, aantaljuist, aantalhulp));
+}
+
+void ExerciseScreen::wisscherm()
+{
+    aantaloefeningen = 0;
+    aantalfouten = 0;
+    aantaljuist = 0;
+    aantalhulp = 0;
+    showStatistics();
+    txtquotient->clear();
+    txtrest->clear();
+    lbldeeltal->setCaption(QString());
+    lbldeler->setCaption(QString());
+    lblhulp(0).setCaption(QString());
+    lblhulp(1).setCaption(QString());
+    lblhulp(7).setCaption(QString());
+    setBackColor(exercise::neutralBackground);
+    lblprodukt->setCaption(QString());
+    lblrest->setCaption(QString());
+    lblquotient->setCaption(QString());
+    quotient = 0;
+    rest = 0;
+    produkt = 0;
+}
+
+void ExerciseScreen::cmdstart_Click()
+{
+    lbljuist->setCaption(QString());
+    setBackColor(exercise::neutralBackground);
+    for (int index : m_level.startEmptiesHulp)
+        lblhulp(index).setCaption(QString());
+    cmdcontrole1->show();
+    txtquotient->clear();
+    txtrest->clear();
+    txtquotient->setFocus(Qt::OtherFocusReason);
+    aantaloefeningen = ui::countUp(aantaloefeningen);
+    showStatistics();
+    if (m_level.startShowsCmdcontrole)
+        cmdcontrole->show();
+    cmdstop->hide();
+    cmdstart->hide();
+    cmdjuist->show();
+
+    m_program.random().reseedFromClock();
+    const exercise::Division drawn = exercise::drawDivision(m_level.draw, m_program.random());
+    deeltal = drawn.deeltal;
+    deler = drawn.deler;
+    quotient = drawn.quotient;
+    produkt = drawn.produkt;
+    rest = drawn.rest;
+    if (m_level.draw.digits) {
+        tientallen = drawn.tientallen;
+        eenheden = drawn.eenheden;
+        tientalprodukt = drawn.tientalprodukt;
+    }
+    if (m_level.startFillsRest)
+        txtrest->setText(ui::toText(rest));
+    lbldeeltal->setCaption(ui::toText(deeltal));
+    lbldeler->setCaption(ui::toText(deler));
+    lblquotient->setCaption(ui::toText(quotient));
+    lblrest->setCaption(ui::toText(rest));
+    lblprodukt->setCaption(ui::toText(produkt));
+}
+
+void ExerciseScreen::cmdstart_MouseMove()
+{
+    lblhulp(2).setCaption(QStringLiteral(" nieuwe oefening \r\n klik hier ! "));
+}
+
+void ExerciseScreen::Form_MouseMove()
+{
+    lblhulp(2).setCaption(QString());
+}
+
+void ExerciseScreen::cmdstop_Click()
+{
+    wisscherm();
+    lbljuist->setCaption(QString());
+    m_program.kiesbasis1().lblgemaakt->setCaption(ui::toText(totaaljuist));
+    m_program.kiesbasis1().Show();
+    Hide();
+}
+
+void ExerciseScreen::txtquotient_DblClick()
+{
+    txtquotient->clear();
+}
+
+void ExerciseScreen::txtrest_DblClick()
+{
+    txtrest->clear();
+}
+
+void ExerciseScreen::cmdjuist_Click()
+{
+    // filled in with the answer check
+}
+
+void ExerciseScreen::cmdjuist_MouseMove()
+{
+    // filled in with the answer check
+}
+
+void ExerciseScreen::cmdcontrole1_Click()
+{
+    // filled in with the split help
+}
+
+void ExerciseScreen::cmdcontrole_Click()
+{
+    // filled in with the split help
+}
+
+void ExerciseScreen::cmdcontrole1_MouseMove()
+{
+    // filled in with the split help
+}
+
+void ExerciseScreen::cmdcontrole_MouseMove()
+{
+    // filled in with the split help
+}
