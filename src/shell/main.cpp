@@ -1,4 +1,8 @@
+#include "shell/benchreport.h"
+#include "shell/frmkiesbasis1.h"
+#include "shell/mdiform2.h"
 #include "shell/program.h"
+#include "ui/form.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -36,6 +40,19 @@ int main(int argc, char *argv[])
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     Program program;
+    if (bench::FirstPaintReport::wanted())
+        program.mdiForm2().installEventFilter(new bench::FirstPaintReport(&app));
     program.start();
-    return QApplication::exec();
+    // With REKENRUPS_BENCH_INFO set, the information screen opens at once, as from the chooser's
+    // stop button, and bench/run times it until the program has ended.
+    const bool benchInfo = qEnvironmentVariableIsSet("REKENRUPS_BENCH_INFO");
+    if (benchInfo) {
+        bench::report("info-opened");
+        program.frmmecenaat1().Hide();
+        program.kiesbasis1().cmdeinde_Click();
+    }
+    const int code = QApplication::exec();
+    if (benchInfo)
+        bench::report("program-ended");
+    return code;
 }

@@ -1,0 +1,122 @@
+#include "shell/frmkiesbasis1.h"
+#include "shell/program.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+// Times whole exercise cycles on the first level as a pupil goes through them: start, type the
+// quotient and the remainder, check, and let the screen repaint. Prints one line,
+//   cycle-us MEDIAN MEAN CYCLES RIGHT
+// with the median and mean time of a cycle in microseconds and the number of cycles the screen
+// counted right, or "not available yet" while the exercise screen lacks a control of the cycle.
+
+namespace {
+
+constexpr int warmUpCycles = 100;
+constexpr int timedCycles = 10000;
+const QString level = QStringLiteral("frmrekenrups100");
+
+struct Screen {
+    QAbstractButton *cmdstart = nullptr;
+    QAbstractButton *cmdjuist = nullptr;
+    QLineEdit *txtquotient = nullptr;
+    QLineEdit *txtrest = nullptr;
+    ui::Label *lbldeeltal = nullptr;
+    ui::Label *lbldeler = nullptr;
+    ui::Label *lblaantal = nullptr;
+
+    bool complete() const
+    {
+        return cmdstart && cmdjuist && txtquotient && txtrest && lbldeeltal && lbldeler && lblaantal;
+    }
+};
+
+Screen findControls(ui::Form &form)
+{
+    Screen s;
+    s.cmdstart = form.findChild<QAbstractButton *>(QStringLiteral("cmdstart"));
+    s.cmdjuist = form.findChild<QAbstractButton *>(QStringLiteral("cmdjuist"));
+    s.txtquotient = form.findChild<QLineEdit *>(QStringLiteral("txtquotient"));
+    s.txtrest = form.findChild<QLineEdit *>(QStringLiteral("txtrest"));
+    s.lbldeeltal = form.findChild<ui::Label *>(QStringLiteral("lbldeeltal"));
+    s.lbldeler = form.findChild<ui::Label *>(QStringLiteral("lbldeler"));
+    s.lblaantal = form.findChild<ui::Label *>(QStringLiteral("lblaantal"));
+    return s;
+}
+
+void cycle(const Screen &s)
+{
+    QTest::mouseClick(s.cmdstart, Qt::LeftButton);
+    const int deeltal = s.lbldeeltal->caption().toInt();
+    const int deler = s.lbldeler->caption().toInt();
+    if (deler > 0) {
+        QTest::keyClicks(s.txtquotient, QString::number(deeltal / deler));
+        QTest::keyClicks(s.txtrest, QString::number(deeltal % deler));
+    }
+    QTest::mouseClick(s.cmdjuist, Qt::LeftButton);
+    QCoreApplication::processEvents();
+}
+
+// The count after " aantal juist = " in the statistics text.
+long rightAnswers(const ui::Label &lblaantal)
+{
+    const QString text = lblaantal.caption();
+    const QString key = QStringLiteral("aantal juist = ");
+    const qsizetype at = text.indexOf(key);
+    if (at < 0)
+        return -1;
+    return text.mid(at + key.size()).section(QLatin1Char('\r'), 0, 0).trimmed().toLong();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    Program program;
+    program.start();
+    program.frmmecenaat1().Hide();
+    program.kiesbasis1().openLevel(level);
+    const Screen screen = findControls(program.exerciseScreen(level));
+    if (!screen.complete()) {
+        std::puts("not available yet");
+        return 0;
+    }
+
+    for (int i = 0; i < warmUpCycles; ++i)
+        cycle(screen);
+    const long rightBefore = rightAnswers(*screen.lblaantal);
+    // Until the check counts a typed right answer and brings the start button back, a cycle is not whole.
+    if (rightBefore != warmUpCycles) {
+        std::printf("not available yet (the check counted %ld of %d right answers)\n", rightBefore, warmUpCycles);
+        return 0;
+    }
+
+    std::vector<double> micros;
+    micros.reserve(timedCycles);
+    for (int i = 0; i < timedCycles; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        cycle(screen);
+        micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+    }
+    const long right = rightAnswers(*screen.lblaantal) - rightBefore;
+
+    double total = 0;
+    for (double m : micros)
+        total += m;
+    std::nth_element(micros.begin(), micros.begin() + timedCycles / 2, micros.end());
+    std::printf("cycle-us %.1f %.1f %d %ld\n", micros[timedCycles / 2], total / timedCycles, timedCycles, right);
+    return 0;
+}
