@@ -1,8 +1,10 @@
 #include "exercise/exercisescreen.h"
 
+#include "check/answer.h"
 #include "exercise/draw.h"
 #include "exercise/exercisedesign.h"
 #include "exercise/statistics.h"
+#include "help/splithelp.h"
 #include "shell/frmkiesbasis1.h"
 #include "shell/program.h"
 #include "ui/fonts.h"
@@ -14,6 +16,9 @@
 #include <stdexcept>
 
 namespace {
+
+constexpr ui::BgrColor green = 0x00FF00;
+constexpr ui::BgrColor red = 0x0000FF;
 
 template <typename Control> Control *designed(QWidget *form, const char *name)
 {
@@ -209,30 +214,86 @@ void ExerciseScreen::txtrest_DblClick()
 
 void ExerciseScreen::cmdjuist_Click()
 {
-    // filled in with the answer check
+    const check::CheckResult result = check::checkAnswer(txtquotient->text(), txtrest->text(), quotient, rest);
+    if (result.verdict == check::Verdict::Refused) {
+        // Text that is no number changes nothing: the child corrects it and checks again.
+        (result.refusedBox == check::AnswerBox::Quotient ? txtquotient : txtrest)->setFocus(Qt::OtherFocusReason);
+        lblhulp(2).setCaption(check::refusalHint());
+        return;
+    }
+    txtquotient->setText(result.quotientText);
+    txtrest->setText(result.restText);
+    const QString solution = check::solutionLine(deeltal, deler, quotient, rest);
+    if (result.verdict == check::Verdict::Right) {
+        setBackColor(green);
+        aantaljuist = ui::countUp(aantaljuist);
+        lbljuist->setCaption(solution);
+        totaaljuist = ui::countUp(totaaljuist);
+    } else {
+        setBackColor(red);
+        aantalfouten = ui::countUp(aantalfouten);
+        lbljuist->setCaption(solution);
+    }
+    showStatistics();
+    cmdcontrole->hide();
+    cmdstart->show();
+    cmdstop->show();
+    cmdjuist->hide();
 }
 
 void ExerciseScreen::cmdjuist_MouseMove()
 {
-    // filled in with the answer check
+    lblhulp(2).setCaption(check::checkHint());
+}
+
+void ExerciseScreen::showSplit(const help::SplitCaptions &split)
+{
+    hulpprodukt = split.hulpprodukt;
+    hulprest = split.hulprest;
+    lblhulp(0).setCaption(split.left);
+    lblhulp(1).setCaption(split.right);
 }
 
 void ExerciseScreen::cmdcontrole1_Click()
 {
-    // filled in with the split help
+    cmdcontrole->show();
+    lblhulp(2).setCaption(QString());
+    const help::HelpStep1 step = help::helpStep1(deeltal, deler, quotient);
+    if (step.split)
+        showSplit(*step.split);
+    lblhulp(7).setCaption(step.splitLine);
+    aantalhulp = ui::countUp(aantalhulp);
+    showStatistics();
+    cmdcontrole1->hide();
 }
 
 void ExerciseScreen::cmdcontrole_Click()
 {
-    // filled in with the split help
+    txtquotient->setFocus(Qt::OtherFocusReason);
+    aantalhulp = ui::countUp(aantalhulp);
+    showStatistics();
+    if (const auto split = help::helpStep2(deeltal, deler, quotient, m_level.step2LastTensEntry))
+        showSplit(*split);
+    if (m_level.step2HidesCmdcontrole)
+        cmdcontrole->hide();
+}
+
+void ExerciseScreen::showHelpHint(help::Step step, bool strict)
+{
+    // With no division drawn yet the divisor is 0; the hint line then stays as it is.
+    if (const auto hint = help::helpHint(step, deeltal, deler, strict)) {
+        tafelquotient = hint->tafelquotient;
+        tafelprodukt = hint->tafelprodukt;
+        lblhulp(2).setCaption(hint->text);
+    }
 }
 
 void ExerciseScreen::cmdcontrole1_MouseMove()
 {
-    // filled in with the split help
+    showHelpHint(help::Step::One, true);
 }
 
 void ExerciseScreen::cmdcontrole_MouseMove()
 {
-    // filled in with the split help
+    showHelpHint(help::Step::Two, m_level.step2HintStrict);
 }

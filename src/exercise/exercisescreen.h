@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exercise/level.h"
+#include "help/splithelp.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/int16.h"
@@ -80,6 +81,8 @@ public:
 private:
     void createControls();
     void connectHandlers();
+    void showSplit(const help::SplitCaptions &split);
+    void showHelpHint(help::Step step, bool strict);
     void takeOverTotal();
 
     Program &m_program;
