@@ -80,6 +80,20 @@ void ExerciseScreen::createControls()
     lblquotient = designed<ui::Label>(this, "lblquotient");
     Shape1 = designed<ui::Shape>(this, "Shape1");
     Image1 = designed<ui::Picture>(this, "Image1");
+    nameForScreenReaders();
+}
+
+void ExerciseScreen::nameForScreenReaders()
+{
+    txtquotient->setAccessibleName(lblhulp(3).caption());
+    txtrest->setAccessibleName(lblhulp(4).caption());
+    lbldeeltal->setSpokenName(QStringLiteral("deeltal"));
+    lbldeler->setSpokenName(QStringLiteral("deler"));
+    lbljuist->setSpokenName(QStringLiteral("uitkomst"));
+    lblaantal->setSpokenName(QStringLiteral("score"));
+    for (int index : {0, 1, 7})
+        lblhulp(index).setSpokenName(QStringLiteral("hulp"));
+    lblhulp(2).setSpokenName(QStringLiteral("tip"));
 }
 
 void ExerciseScreen::connectHandlers()

@@ -80,6 +80,7 @@ public:
 
 private:
     void createControls();
+    void nameForScreenReaders();
     void connectHandlers();
     void showSplit(const help::SplitCaptions &split);
     void showHelpHint(help::Step step, bool strict);

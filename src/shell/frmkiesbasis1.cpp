@@ -29,7 +29,17 @@ struct LevelButton {
 const std::array<LevelButton, 8> levelButtons{{
     {{"cmdplus", -1, Kind::Button, "rest is 0  (tot 100+)", "KIJK", {4320, 360, 5295, 495}, levelFont, {}, {}, true, 0},
      "frmrekenrupseven"},
-    {{"cmdplustrain", -1, Kind::Button, "rest is 0 (boven 100+)", "SCHAT", {4320, 1080, 5295, 495}, levelFont, {}, {}, true, 1},
+    {{"cmdplustrain",
+      -1,
+      Kind::Button,
+      "rest is 0 (boven 100+)",
+      "SCHAT",
+      {4320, 1080, 5295, 495},
+      levelFont,
+      {},
+      {},
+      true,
+      1},
      "frmrekenrupsevenhoog"},
     {{"cmd100", -1, Kind::Button, "deeltal tot 100  (rest)", "", {4320, 1800, 5295, 495}, levelFont, {}, {}, true, 5},
      "frmrekenrups100"},
@@ -39,38 +49,142 @@ const std::array<LevelButton, 8> levelButtons{{
      "frmrekenrups300"},
     {{"cmd400", -1, Kind::Button, "deeltal van 300 tot 400", "", {4320, 3960, 5295, 495}, levelFont, {}, {}, true, 8},
      "frmrekenrups400"},
-    {{"cmd500", -1, Kind::Button, "deeltal van 400 tot 500 (rest)", "OEFEN", {4320, 4680, 5295, 495}, levelFont, {}, {}, true, 2},
+    {{"cmd500",
+      -1,
+      Kind::Button,
+      "deeltal van 400 tot 500 (rest)",
+      "OEFEN",
+      {4320, 4680, 5295, 495},
+      levelFont,
+      {},
+      {},
+      true,
+      2},
      "frmrekenrups500"},
-    {{"cmd999", -1, Kind::Button, "deeltal tot 999 (rest)", "OEFEN", {4320, 5400, 5295, 495}, levelFont, {}, {}, true, 4},
+    {{"cmd999",
+      -1,
+      Kind::Button,
+      "deeltal tot 999 (rest)",
+      "OEFEN",
+      {4320, 5400, 5295, 495},
+      levelFont,
+      {},
+      {},
+      true,
+      4},
      "frmrekenrups999"},
 }};
 
 // The ring, in the order in which a click moves on; only the first is visible at first.
 const std::array<ControlDesign, 6> ringDesign{{
-    {"imgmeisje", -1, Kind::Picture, "", "", {360, 0, 3000, 6465}, {}, {}, {}, true, -1, Align::Left, pictures::ringMeisje},
-    {"imgwit", -1, Kind::Picture, "", "", {240, 1800, 3180, 4125}, {}, {}, {}, false, -1, Align::Left, pictures::ringWit},
-    {"imgchinees", -1, Kind::Picture, "", "", {960, 360, 2250, 5820}, {}, {}, {}, false, -1, Align::Left, pictures::ringChinees},
-    {"imgkleur", -1, Kind::Picture, "", "", {0, 1320, 3750, 4155}, {}, {}, {}, false, -1, Align::Left, pictures::ringKleur},
-    {"imgkleur2", -1, Kind::Picture, "", "", {960, 1440, 1500, 4785}, {}, {}, {}, false, -1, Align::Left, pictures::ringKleur2},
-    {"imgkleur3", -1, Kind::Picture, "", "", {360, 120, 3405, 6000}, {}, {}, {}, false, -1, Align::Left, pictures::ringKleur3},
+    {"imgmeisje",
+     -1,
+     Kind::Picture,
+     "",
+     "",
+     {360, 0, 3000, 6465},
+     {},
+     {},
+     {},
+     true,
+     -1,
+     Align::Left,
+     pictures::ringMeisje},
+    {"imgwit",
+     -1,
+     Kind::Picture,
+     "",
+     "",
+     {240, 1800, 3180, 4125},
+     {},
+     {},
+     {},
+     false,
+     -1,
+     Align::Left,
+     pictures::ringWit},
+    {"imgchinees",
+     -1,
+     Kind::Picture,
+     "",
+     "",
+     {960, 360, 2250, 5820},
+     {},
+     {},
+     {},
+     false,
+     -1,
+     Align::Left,
+     pictures::ringChinees},
+    {"imgkleur",
+     -1,
+     Kind::Picture,
+     "",
+     "",
+     {0, 1320, 3750, 4155},
+     {},
+     {},
+     {},
+     false,
+     -1,
+     Align::Left,
+     pictures::ringKleur},
+    {"imgkleur2",
+     -1,
+     Kind::Picture,
+     "",
+     "",
+     {960, 1440, 1500, 4785},
+     {},
+     {},
+     {},
+     false,
+     -1,
+     Align::Left,
+     pictures::ringKleur2},
+    {"imgkleur3",
+     -1,
+     Kind::Picture,
+     "",
+     "",
+     {360, 120, 3405, 6000},
+     {},
+     {},
+     {},
+     false,
+     -1,
+     Align::Left,
+     pictures::ringKleur3},
 }};
 
-const ControlDesign cmdeindeDesign{"cmdeinde", -1, Kind::PictureButton, "", "S T O P ", {5760, 6720, 1815, 735},
-                                   {}, 0x000080, {}, true, 3, Align::Centre, pictures::stopIcon};
-const ControlDesign label1Design{"Label1", -1, Kind::Label, "Totaal aantal juiste oefeningen:", "",
-                                 {3960, 6240, 4455, 375}, totalFont, lightBlue, blue, true};
-const ControlDesign lblgemaaktDesign{"lblgemaakt", -1, Kind::Label, "", "", {8400, 6240, 1575, 375},
-                                     totalFont, lightBlue, blue, true};
-const ControlDesign image1Design{"Image1", -1, Kind::Picture, "", makerAddress, {3240, 6240, 480, 420},
-                                 {}, {}, {}, true, -1, Align::Left, pictures::smallLogo};
-const ControlDesign image2Design{"Image2", -1, Kind::Picture, "", makerAddress, {3240, 6240, 480, 420},
-                                 {}, {}, {}, true, -1, Align::Left, pictures::smallLogo};
+const ControlDesign cmdeindeDesign{"cmdeinde",
+                                   -1,
+                                   Kind::PictureButton,
+                                   "",
+                                   "S T O P ",
+                                   {5760, 6720, 1815, 735},
+                                   {},
+                                   0x000080,
+                                   {},
+                                   true,
+                                   3,
+                                   Align::Centre,
+                                   pictures::stopIcon};
+const ControlDesign label1Design{
+    "Label1",  -1,   Kind::Label, "Totaal aantal juiste oefeningen:", "", {3960, 6240, 4455, 375}, totalFont,
+    lightBlue, blue, true};
+const ControlDesign lblgemaaktDesign{"lblgemaakt", -1,        Kind::Label, "",  "", {8400, 6240, 1575, 375},
+                                     totalFont,    lightBlue, blue,        true};
+const ControlDesign image1Design{"Image1", -1, Kind::Picture, "", makerAddress, {3240, 6240, 480, 420}, {},
+                                 {},       {}, true,          -1, Align::Left,  pictures::smallLogo};
+const ControlDesign image2Design{"Image2", -1, Kind::Picture, "", makerAddress, {3240, 6240, 480, 420}, {},
+                                 {},       {}, true,          -1, Align::Left,  pictures::smallLogo};
 const ControlDesign shape1Design{"Shape1", -1, Kind::Shape, "", "", {3960, 120, 6015, 6015}, {}, 0x404080};
 
 } // namespace
 
-frmkiesbasis1::frmkiesbasis1(Program &program) : ui::Form(program.forms(), QStringLiteral("frmkiesbasis1")),
-                                                   m_program(program)
+frmkiesbasis1::frmkiesbasis1(Program &program)
+    : ui::Form(program.forms(), QStringLiteral("frmkiesbasis1")), m_program(program)
 {
     setWindowTitle(QStringLiteral("rekenrups"));
     setWindowIcon(QIcon(QString::fromLatin1(pictures::programIcon)));
@@ -90,6 +204,8 @@ void frmkiesbasis1::createControls()
         tabbed.emplace_back(level.design.tab, button);
     }
     cmdeinde = static_cast<ui::CommandButton *>(ui::buildControl(this, cmdeindeDesign));
+    // The tool tip spells the word out; a screen reader should say it.
+    cmdeinde->setAccessibleName(QStringLiteral("stop"));
     tabbed.emplace_back(cmdeindeDesign.tab, cmdeinde);
     frontToBack.push_back(cmdeinde);
     Label1 = static_cast<ui::Label *>(ui::buildControl(this, label1Design));

@@ -50,6 +50,21 @@ void Label::setCaption(const QString &caption)
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.replace(u'\r', u'\n');
     setText(shown);
+    updateAccessibleName();
+}
+
+void Label::setSpokenName(const QString &name)
+{
+    m_spokenName = name;
+    updateAccessibleName();
+}
+
+void Label::updateAccessibleName()
+{
+    if (m_spokenName.isEmpty())
+        return;
+    const QString text = m_caption.simplified();
+    setAccessibleName(text.isEmpty() ? m_spokenName : m_spokenName + u' ' + text);
 }
 
 void Label::mouseMoveEvent(QMouseEvent *event)

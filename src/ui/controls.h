@@ -28,6 +28,8 @@ public:
     explicit Label(QWidget *parent = nullptr);
     QString caption() const { return m_caption; }
     void setCaption(const QString &caption);
+    // What a screen reader says before the caption, for labels whose text alone means little ("118").
+    void setSpokenName(const QString &name);
 
 signals:
     void mouseMoved();
@@ -36,7 +38,10 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    void updateAccessibleName();
+
     QString m_caption;
+    QString m_spokenName;
 };
 
 // A picture shown unscaled from the top-left corner of its box; it takes clicks.
@@ -110,8 +115,7 @@ protected:
 };
 
 // Controls of one role sharing a name, addressed by index; only the designed indices exist.
-template <typename Control>
-class ControlArray {
+template <typename Control> class ControlArray {
 public:
     void add(int index, Control *control) { m_elements[index] = control; }
     Control &operator()(int index) const

@@ -96,8 +96,11 @@ void applyDesign(QWidget *control, const ControlDesign &design)
         setBackColor(control, *design.back);
     if (design.fore)
         setForeColor(control, *design.fore);
-    if (*design.toolTip)
+    if (*design.toolTip) {
         control->setToolTip(QString::fromUtf8(design.toolTip));
+        // A picture button has no text of its own; its tool tip is what a screen reader says.
+        control->setAccessibleName(QString::fromUtf8(design.toolTip).simplified());
+    }
     if (auto *label = qobject_cast<QLabel *>(control); label && design.kind == Kind::Label)
         label->setAlignment(toQt(design.align, design.kind));
     if (auto *box = qobject_cast<QLineEdit *>(control))
