@@ -1,28 +1,11 @@
 #include "shell/program.h"
 
 #include "exercise/exercisescreen.h"
+#include "info/frminfo.h"
+#include "info/frmmecenaat1.h"
 #include "shell/frmkiesbasis1.h"
 #include "shell/mdiform2.h"
 #include "ui/form.h"
-
-#include <QMdiArea>
-
-namespace {
-
-// A plain window of the right name and size, standing in for screens not built yet.
-class Placeholder : public ui::Form {
-public:
-    Placeholder(ui::FormManager &forms, const QString &name, int widthTwips, int heightTwips)
-        : ui::Form(forms, name)
-    {
-        setWindowTitle(QStringLiteral("rekenrups"));
-        setClientSizeTwips(widthTwips, heightTwips);
-    }
-    void Form_Load() override { centreOnDisplay(); }
-    void Form_Activate() override { centreOnDisplay(); }
-};
-
-} // namespace
 
 Program::Program(std::unique_ptr<ui::RandomSource> random, QObject *parent)
     : QObject(parent), m_random(random ? std::move(random) : std::make_unique<ui::ClockRandom>())
@@ -75,9 +58,7 @@ ui::Form &Program::exerciseScreen(const QString &windowName)
 ui::Form &Program::frmmecenaat1()
 {
     if (!m_frmmecenaat1) {
-        auto intro = std::make_unique<Placeholder>(m_forms, QStringLiteral("frmmecenaat1"), 11160, 6720);
-        intro->makeDocumentWindow(mdiForm2().documentArea(), Qt::FramelessWindowHint);
-        m_frmmecenaat1 = std::move(intro);
+        m_frmmecenaat1 = std::make_unique<::frmmecenaat1>(*this);
         m_frmmecenaat1->Form_Load();
     }
     return *m_frmmecenaat1;
@@ -86,7 +67,7 @@ ui::Form &Program::frmmecenaat1()
 ui::Form &Program::frminfo()
 {
     if (!m_frminfo) {
-        m_frminfo = std::make_unique<Placeholder>(m_forms, QStringLiteral("frminfo"), 10185, 5925);
+        m_frminfo = std::make_unique<::frminfo>(*this);
         m_frminfo->Form_Load();
     }
     return *m_frminfo;

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "ui/precisetimer.h"
+#include "ui/progressbar.h"
+#include "ui/statusbar.h"
+
+#include <cstdint>
+
+class Program;
+
+// The information screen: presents the maker and the author, scrolls a slogan through its status
+// bar, fills a progress bar laid into the status bar, and ends the program after 151 ticks.
+class frminfo : public ui::Form {
+    Q_OBJECT
+public:
+    explicit frminfo(Program &program);
+
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Timer1_Timer();
+
+    // The ticks counted so far.
+    std::int32_t teller() const { return m_teller; }
+    // The width of one blank in the window's font, in twips.
+    double blankWidthTwips() const;
+
+    ui::ProgressBar *ProgressBar1 = nullptr;
+    ui::StatusBar *StatusBar1 = nullptr;
+    ui::Frame *Frame1 = nullptr;
+    ui::PreciseTimer *Timer1 = nullptr;
+    ui::Label *lblgeld = nullptr;
+
+private:
+    void createControls();
+    void connectHandlers();
+    void toonvoortgang(bool tonen);
+
+    Program &m_program;
+    std::int32_t m_teller = 0;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ui/controls.h"
+
+#include <QPixmap>
+
+namespace ui {
+
+// A button showing a picture centred above its caption, in its own back colour.
+class PictureCaptionButton : public CommandButton {
+    Q_OBJECT
+public:
+    explicit PictureCaptionButton(QWidget *parent = nullptr);
+    void setPicture(const QString &resource);
+    QPixmap picture() const { return m_picture; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPixmap m_picture;
+};
+
+} // namespace ui

@@ -1,0 +1,333 @@
+#include "info/frminfo.h"
+#include "info/frmmecenaat1.h"
+#include "info/slogan.h"
+#include "shell/frmkiesbasis1.h"
+#include "shell/mdiform2.h"
+#include "shell/program.h"
+#include "ui/fonts.h"
+#include "ui/twips.h"
+
+#include <QDate>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QMdiSubWindow>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QString slogan = QStringLiteral("Tobbelwerk,educatieve software voor de basisschool");
+
+QString blanks(int count)
+{
+    return QString(count, u' ');
+}
+
+QRect toQRect(const ui::StatusBar::Rect &rect)
+{
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+QPoint centredTopLeft(const QWidget *window)
+{
+    const QSize outer = window->frameGeometry().size();
+    const double left = (ui::displayWidthTwips() - ui::pixelsToTwips(outer.width(), ui::logicalDpiX())) / 2.0;
+    const double top = (ui::displayHeightTwips() - ui::pixelsToTwips(outer.height(), ui::logicalDpiY())) / 2.0;
+    return {ui::twipsToPixelsX(static_cast<float>(left)), ui::twipsToPixelsY(static_cast<float>(top))};
+}
+
+} // namespace
+
+class TestInfo : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void sloganStepsOneCharacterATick_data();
+    void sloganStepsOneCharacterATick();
+
+    void introKeyOrMenuLeadsToTheChooser_data();
+    void introKeyOrMenuLeadsToTheChooser();
+    void introReturnsToTheCentreOnActivation();
+    void introFrameCannotBeResized();
+
+    void infoScreenShowsItsTexts();
+    void firstTickFillsTheFieldWithBlanksOfTheWindowFont();
+    void progressBarCountsToTheEndAndTheProgramEnds();
+    void secondActivationContinuesTheCount();
+    void progressBarCoversTheSecondField();
+    void statusBarFieldsLieSideBySide_data();
+    void statusBarFieldsLieSideBySide();
+    void statusBarKeepsToTheBottomAndShowsTheDate();
+
+private:
+    frmmecenaat1 &intro() { return static_cast<frmmecenaat1 &>(program->frmmecenaat1()); }
+    // The information screen as the chooser's stop button opens it, with its timer left to the test.
+    frminfo &openInfo();
+
+    std::unique_ptr<Program> program;
+    int ends = 0;
+};
+
+void TestInfo::init()
+{
+    ends = 0;
+    program = std::make_unique<Program>();
+    program->forms().setEndProgram([this] { ++ends; });
+    program->start();
+    QVERIFY(QTest::qWaitForWindowExposed(&program->mdiForm2()));
+}
+
+void TestInfo::cleanup()
+{
+    program.reset();
+}
+
+frminfo &TestInfo::openInfo()
+{
+    program->mdiForm2().aftrek2_Click();
+    QTest::mouseClick(program->kiesbasis1().cmdeinde, Qt::LeftButton);
+    auto &info = static_cast<frminfo &>(program->frminfo());
+    info.Timer1->stop();
+    return info;
+}
+
+void TestInfo::sloganStepsOneCharacterATick_data()
+{
+    QTest::addColumn<double>("fieldWidth");
+    QTest::addColumn<double>("blankWidth");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("tag");
+    QTest::addColumn<QString>("expectedText");
+    QTest::addColumn<QString>("expectedTag");
+
+    const QString tag44 = blanks(44) + slogan;
+    QTest::newRow("first tick: 2000 twips of 45-twip blanks")
+        << 2000.0 << 45.0 << slogan << QString() << blanks(43) + slogan << tag44;
+    QTest::newRow("22.5 blanks round down to even")
+        << 2250.0 << 100.0 << QStringLiteral("ab") << QString() << blanks(21) + "ab" << blanks(22) + "ab";
+    QTest::newRow("23.5 blanks round up to even")
+        << 2350.0 << 100.0 << QStringLiteral("ab") << QString() << blanks(23) + "ab" << blanks(24) + "ab";
+    QTest::newRow("a later tick drops one character")
+        << 2000.0 << 45.0 << blanks(3) + slogan << tag44 << blanks(2) + slogan << tag44;
+    QTest::newRow("the last character leaves an empty field")
+        << 2000.0 << 45.0 << QStringLiteral("l") << tag44 << QString() << tag44;
+    QTest::newRow("an empty field gets the whole tag back") << 2000.0 << 45.0 << QString() << tag44 << tag44 << tag44;
+    QTest::newRow("a blank without width adds no blanks")
+        << 2000.0 << 0.0 << slogan << QString() << slogan.mid(1) << slogan;
+}
+
+void TestInfo::sloganStepsOneCharacterATick()
+{
+    QFETCH(double, fieldWidth);
+    QFETCH(double, blankWidth);
+    QFETCH(QString, text);
+    QFETCH(QString, tag);
+    QFETCH(QString, expectedText);
+    QFETCH(QString, expectedTag);
+    const info::SloganField after = info::scrollSlogan({text, tag}, fieldWidth, blankWidth);
+    QCOMPARE(after.text, expectedText);
+    QCOMPARE(after.tag, expectedTag);
+}
+
+void TestInfo::introKeyOrMenuLeadsToTheChooser_data()
+{
+    QTest::addColumn<int>("key"); // 0: the menu OPENEN, Basis
+    QTest::addColumn<bool>("mainStaysVisible");
+    QTest::newRow("Enter") << int(Qt::Key_Return) << false;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << false;
+    QTest::newRow("space bar") << int(Qt::Key_Space) << false;
+    QTest::newRow("menu") << 0 << true;
+}
+
+void TestInfo::introKeyOrMenuLeadsToTheChooser()
+{
+    QFETCH(int, key);
+    QFETCH(bool, mainStaysVisible);
+    frmmecenaat1 *shownIntro = &intro();
+    QVERIFY(shownIntro->isShown());
+    MDIForm2 &main = program->mdiForm2();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QCOMPARE(QApplication::focusWidget(), shownIntro->cmdkombinnen);
+
+    if (key)
+        QTest::keyClick(main.windowHandle(), Qt::Key(key));
+    else
+        main.basisAction()->trigger();
+
+    QTRY_VERIFY(program->isLoaded(QStringLiteral("frmkiesbasis1")) && program->kiesbasis1().isShown());
+    QVERIFY(!shownIntro->isShown());
+    QCOMPARE(&intro(), shownIntro);
+    QCOMPARE(shownIntro->cmdkombinnen->text(), QStringLiteral("Klik hier en start !"));
+    QCOMPARE(main.isVisible(), mainStaysVisible);
+}
+
+void TestInfo::introReturnsToTheCentreOnActivation()
+{
+    frmmecenaat1 &shownIntro = intro();
+    QMdiSubWindow *frame = shownIntro.subWindow();
+    const QPoint centre = centredTopLeft(frame);
+    QCOMPARE(frame->pos(), centre);
+
+    frame->move(0, 0);
+    program->mdiForm2().aftrek2_Click();
+    QVERIFY(QTest::qWaitForWindowExposed(&program->kiesbasis1()));
+    program->kiesbasis1().Hide();
+    shownIntro.Show();
+    QCOMPARE(frame->pos(), centre);
+    QCOMPARE(shownIntro.focusWidget(), shownIntro.cmdkombinnen);
+}
+
+void TestInfo::introFrameCannotBeResized()
+{
+    QMdiSubWindow *frame = intro().subWindow();
+    const QSize designed = frame->size();
+    QCOMPARE(intro().size(), QSize(744, 448));
+    frame->resize(designed + QSize(100, 80));
+    QCOMPARE(frame->size(), designed);
+    QVERIFY(!frame->systemMenu());
+    QVERIFY(intro().windowTitle().isEmpty());
+}
+
+void TestInfo::infoScreenShowsItsTexts()
+{
+    frminfo &info = openInfo();
+    QVERIFY(info.isShown());
+    QVERIFY(program->mdiForm2().isVisible());
+    QCOMPARE(info.subWindow()->pos(), centredTopLeft(info.subWindow()));
+    QCOMPARE(info.lblgeld->caption(), QStringLiteral(" Sinds mijn 60ste verjaardag is de software gratis\r\n"
+                                                     " via www.tobbelwerk.example "));
+    QCOMPARE(info.StatusBar1->text(1), slogan);
+    QCOMPARE(info.StatusBar1->tag(1), QString());
+    QCOMPARE(info.StatusBar1->text(5), QStringLiteral("Gratis software"));
+    QCOMPARE(info.ProgressBar1->min(), 0.0f);
+    QCOMPARE(info.ProgressBar1->max(), 150.0f);
+}
+
+void TestInfo::firstTickFillsTheFieldWithBlanksOfTheWindowFont()
+{
+    frminfo &info = openInfo();
+    const QFont windowFont = ui::designFont(QString::fromLatin1(ui::fonts::msSansSerif), 8.25);
+    const double blank = ui::pixelsToTwips(QFontMetricsF(windowFont).horizontalAdvance(u' '), ui::logicalDpiX());
+    const int count = static_cast<int>(ui::roundHalfEven(2000.0 / blank));
+
+    info.Timer1_Timer();
+    QCOMPARE(info.StatusBar1->tag(1), blanks(count) + slogan);
+    QCOMPARE(info.StatusBar1->text(1), blanks(count - 1) + slogan);
+}
+
+void TestInfo::progressBarCountsToTheEndAndTheProgramEnds()
+{
+    frminfo &info = openInfo();
+    for (int tick = 1; tick <= 150; ++tick) {
+        info.Timer1_Timer();
+        QCOMPARE(info.ProgressBar1->floatValue(), float(tick));
+        QCOMPARE(ends, 0);
+    }
+    QVERIFY(info.isShown());
+    info.Timer1->start();
+    info.Timer1_Timer();
+    QCOMPARE(ends, 1);
+    QCOMPARE(info.ProgressBar1->floatValue(), 150.0f);
+    QVERIFY(!info.Timer1->isActive());
+    QVERIFY(!info.isShown());
+    QCOMPARE(info.ProgressBar1->parentWidget(), &info);
+    QVERIFY(info.ProgressBar1->isHidden());
+}
+
+void TestInfo::secondActivationContinuesTheCount()
+{
+    frminfo &info = openInfo();
+    for (int tick = 1; tick <= 100; ++tick)
+        info.Timer1_Timer();
+    const QString sloganShown = info.StatusBar1->text(1);
+
+    // Activation moves to the chooser (opened from the menu) and back to the information screen.
+    program->mdiForm2().aftrek2_Click();
+    info.Show();
+    QVERIFY(info.Timer1->isActive());
+    info.Timer1->stop();
+    QCOMPARE(info.teller(), 100);
+    QCOMPARE(info.StatusBar1->text(1), sloganShown);
+    QCOMPARE(info.ProgressBar1->floatValue(), 0.0f);
+
+    for (int tick = 101; tick <= 150; ++tick)
+        info.Timer1_Timer();
+    QCOMPARE(ends, 0);
+    QCOMPARE(info.ProgressBar1->floatValue(), 150.0f);
+    info.Timer1_Timer();
+    QCOMPARE(ends, 1);
+}
+
+void TestInfo::progressBarCoversTheSecondField()
+{
+    frminfo &info = openInfo();
+    QVERIFY(QTest::qWaitForWindowExposed(&info));
+    ui::StatusBar::Rect second;
+    QVERIFY(info.StatusBar1->fieldRect(1, second));
+    QCOMPARE(info.ProgressBar1->parentWidget(), info.StatusBar1);
+    QVERIFY(info.ProgressBar1->isVisible());
+    QCOMPARE(info.ProgressBar1->geometry(), toQRect(second));
+    QCOMPARE(info.ProgressBar1->height(), info.StatusBar1->height() - second.top);
+
+    info.Timer1_Timer();
+    program->mdiForm2().aftrek2_Click();
+    info.Show();
+    QCOMPARE(info.ProgressBar1->parentWidget(), info.StatusBar1);
+    QCOMPARE(info.ProgressBar1->geometry(), toQRect(second));
+}
+
+void TestInfo::statusBarFieldsLieSideBySide_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("startTwips");
+    QTest::addColumn<int>("endTwips");
+    QTest::newRow("slogan") << 0 << 0 << 2000;
+    QTest::newRow("progress") << 1 << 2000 << 5500;
+    QTest::newRow("date") << 2 << 5500 << 6700;
+    QTest::newRow("time") << 3 << 6700 << 7700;
+    QTest::newRow("cut off by the window's edge") << 4 << 7700 << 10700;
+}
+
+void TestInfo::statusBarFieldsLieSideBySide()
+{
+    QFETCH(int, index);
+    QFETCH(int, startTwips);
+    QFETCH(int, endTwips);
+    frminfo &info = openInfo();
+    ui::StatusBar::Rect field;
+    QVERIFY(info.StatusBar1->fieldRect(index, field));
+    QCOMPARE(field.left, ui::twipsToPixelsX(startTwips));
+    QVERIFY(field.right <= ui::twipsToPixelsX(endTwips));
+    QVERIFY(field.right >= ui::twipsToPixelsX(endTwips) - 3);
+    QVERIFY(field.top >= 0);
+    QCOMPARE(field.bottom, info.StatusBar1->height());
+}
+
+void TestInfo::statusBarKeepsToTheBottomAndShowsTheDate()
+{
+    frminfo &info = openInfo();
+    const ui::StatusBar &bar = *info.StatusBar1;
+    QCOMPARE(bar.geometry(), QRect(0, info.height() - bar.height(), info.width(), bar.height()));
+    QCOMPARE(bar.geometry(), ui::toPixels({0, 5550, 10185, 375}));
+    ui::StatusBar::Rect last;
+    QVERIFY(bar.fieldRect(4, last));
+    QVERIFY(last.right > bar.width());
+
+    ui::StatusBar::Rect untouched{1, 2, 3, 4};
+    QVERIFY(!bar.fieldRect(5, untouched));
+    QVERIFY(!bar.fieldRect(-1, untouched));
+    QCOMPARE(toQRect(untouched), QRect(1, 2, 2, 2));
+
+    const QString today =
+        QLocale(QLocale::Dutch, QLocale::Netherlands).toString(QDate::currentDate(), QLocale::ShortFormat);
+    QCOMPARE(bar.shownText(3), today);
+    QVERIFY(QTime::fromString(bar.shownText(4), QStringLiteral("HH:mm")).isValid());
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, bar.text(6));
+}
+
+QTEST_MAIN(TestInfo)
+#include "tst_info.moc"
