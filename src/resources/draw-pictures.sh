@@ -485,7 +485,8 @@ draw_zon() {
     for ((i = 0; i < 16; i++)); do
         rays+="$(place 84 87 1 $((i * 360 / 16)) "polygon 0,-80 -9,-60 9,-60") "
     done
-    draw "$work/zon.png" 168 174 'gradient:#bfe6ff-#e8f6ff' "
+    # The background is transparent: on the information screen the sun lies over a line of text.
+    draw "$work/zon.png" 168 174 xc:none "
         stroke #f08c00 stroke-width 3 stroke-linejoin round fill #ffb703 $rays
         fill #ffd43b circle 84,87 140,87
         stroke none fill #fff3a8 ellipse 62,60 14,8 0,360
@@ -493,7 +494,7 @@ draw_zon() {
         stroke #7a4a00 stroke-width 5 stroke-linecap round fill none
         path 'M 56,80 Q 66,68 76,80' path 'M 92,80 Q 102,68 112,80'
         path 'M 60,104 Q 84,132 108,104'"
-    to_gif "$work/zon.png" "$here/zon.gif"
+    "$IM" "$work/zon.png" -channel A -threshold 50% +channel +dither -colors 255 "$here/zon.gif"
 }
 
 only=("$@")
