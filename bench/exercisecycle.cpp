@@ -89,6 +89,8 @@ int main(int argc, char *argv[])
     program.start();
     program.frmmecenaat1().Hide();
     program.kiesbasis1().openLevel(level);
+    // Let the window system's show and activation events land first, as they do before a pupil's first click.
+    QTest::qWait(200);
     const Screen screen = findControls(program.exerciseScreen(level));
     if (!screen.complete()) {
         std::puts("not available yet");
