@@ -44,6 +44,8 @@ Label::Label(QWidget *parent) : QLabel(parent)
 
 void Label::setCaption(const QString &caption)
 {
+    if (caption == m_caption && !text().isNull())
+        return;
     m_caption = caption;
     // A CR would otherwise be drawn as a stray glyph before the line break.
     QString shown = caption;
@@ -146,6 +148,7 @@ void CommandButton::mouseMoveEvent(QMouseEvent *event)
 Shape::Shape(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
 }
 

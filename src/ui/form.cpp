@@ -7,6 +7,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QScreen>
 
 namespace ui {
@@ -16,7 +18,8 @@ Form::Form(FormManager &manager, const QString &name) : m_manager(manager)
     setObjectName(name);
     setWindowFlag(Qt::Window);
     setMouseTracking(true);
-    setAutoFillBackground(true);
+    // The form paints its own background, so that a new colour repaints only the bare surface.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void Form::makeDocumentWindow(QMdiArea *area, Qt::WindowFlags flags)
@@ -66,10 +69,24 @@ bool Form::isShown() const
 
 void Form::setBackColor(BgrColor color)
 {
+    if (color == m_backColor)
+        return;
     m_backColor = color;
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, toQColor(color));
-    setPalette(palette);
+    // A palette change would reach and repaint every control; only the surface that shows changes.
+    QRegion bare(rect());
+    for (QObject *child : children()) {
+        auto *control = qobject_cast<QWidget *>(child);
+        if (control && !control->isHidden() && !control->isWindow()
+            && (control->autoFillBackground() || control->testAttribute(Qt::WA_OpaquePaintEvent)))
+            bare -= control->geometry();
+    }
+    update(bare);
+}
+
+void Form::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), toQColor(m_backColor));
 }
 
 void Form::setClientSizeTwips(int width, int height)

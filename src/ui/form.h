@@ -51,6 +51,7 @@ public:
 protected:
     FormManager &manager() { return m_manager; }
     void mouseMoveEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
 
