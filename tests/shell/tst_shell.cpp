@@ -94,6 +94,9 @@ void TestShell::chooserReadsZeroOnFirstShow()
     frmkiesbasis1 &chooser = program->kiesbasis1();
     QCOMPARE(chooser.lblgemaakt->caption(), QStringLiteral("0"));
     QCOMPARE(chooser.windowTitle(), QStringLiteral("rekenrups"));
+    // Two captions carry a double blank that must survive.
+    QCOMPARE(button(&chooser, "cmdplus")->text(), QStringLiteral("rest is 0  (tot 100+)"));
+    QCOMPARE(button(&chooser, "cmd100")->text(), QStringLiteral("deeltal tot 100  (rest)"));
     QCOMPARE(chooser.size(), QSize(684, 502));
     QCOMPARE(visibleRingPicture(chooser), 0);
 }
