@@ -8,12 +8,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 need_tools
 start_display
 
-motto=" Alle kinderen moeten alle kansen krijgen."
-"$program" &
-app=$!
-pids+=("$app")
-
-main=$(wait_window "$motto" 15) || fail "no main window titled '$motto'"
+start_program "$program"
 xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
 sleep 0.5
 [[ -n ${E2E_SHOTS:-} ]] && import -window root "$E2E_SHOTS/ending-intro.png"

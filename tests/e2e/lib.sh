@@ -59,6 +59,16 @@ wait_window() {
   return 1
 }
 
+motto=" Alle kinderen moeten alle kansen krijgen."
+
+# Starts the program $1 in the background; sets app to its process and main to its main window.
+start_program() {
+  "$1" &
+  app=$!
+  pids+=("$app")
+  main=$(wait_window "$motto" 15) || fail "no main window titled '$motto'"
+}
+
 window_title() {
   xprop -id "$1" _NET_WM_NAME | sed -e 's/^[^"]*"//' -e 's/"$//'
 }

@@ -7,12 +7,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 need_tools
 start_display
 
-motto=" Alle kinderen moeten alle kansen krijgen."
-"$program" &
-app=$!
-pids+=("$app")
-
-main=$(wait_window "$motto" 15) || fail "no main window titled '$motto'"
+start_program "$program"
 [[ $(window_title "$main") == "$motto" ]] || fail "title is '$(window_title "$main")'"
 for _ in $(seq 50); do
   xprop -id "$main" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_VERT && break

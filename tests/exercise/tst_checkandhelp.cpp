@@ -1,6 +1,7 @@
 #include "exercise/exercisescreen.h"
 #include "exercise/level.h"
 #include "exercise/statistics.h"
+#include "screenfixture.h"
 #include "scripteddraws.h"
 #include "shell/frmkiesbasis1.h"
 #include "shell/program.h"
@@ -22,7 +23,7 @@ QString reminder(int product)
 } // namespace
 
 // The answer check and the two help steps as a pupil meets them on a screen.
-class TestCheckAndHelp : public QObject {
+class TestCheckAndHelp : public QObject, private ScreenFixture {
     Q_OBJECT
 
 private slots:
@@ -49,35 +50,22 @@ private:
     ExerciseScreen &startExercise(const QString &window, QList<int> numbers);
     void queue(const exercise::Level &level, const QList<int> &numbers);
     void type(ExerciseScreen &screen, const QString &quotientText, const QString &restText);
-
-    std::unique_ptr<Program> program;
-    ui::ScriptedRandom *random = nullptr;
 };
 
 void TestCheckAndHelp::init()
 {
-    auto scripted = std::make_unique<ui::ScriptedRandom>();
-    random = scripted.get();
-    program = std::make_unique<Program>(std::move(scripted));
-    program->forms().setEndProgram([] {});
+    setUpProgram();
 }
 
 void TestCheckAndHelp::cleanup()
 {
-    program.reset();
+    tearDownProgram();
 }
 
 ExerciseScreen &TestCheckAndHelp::startExercise(const QString &window, QList<int> numbers)
 {
-    frmkiesbasis1 &chooser = program->kiesbasis1();
-    if (!chooser.isShown())
-        chooser.Show();
-    const exercise::Level &level = exercise::levelOf(window);
-    QTest::mouseClick(chooser.findChild<QPushButton *>(QString::fromLatin1(level.chooserButton)), Qt::LeftButton);
-    auto &screen = static_cast<ExerciseScreen &>(program->exerciseScreen(window));
-    if (!QTest::qWaitForWindowExposed(&screen))
-        qWarning("%s was not exposed", qPrintable(window));
-    queue(level, numbers);
+    ExerciseScreen &screen = open(window);
+    queue(screen.level(), numbers);
     QTest::mouseClick(screen.cmdstart, Qt::LeftButton);
     return screen;
 }

@@ -1,6 +1,7 @@
 #include "exercise/exercisescreen.h"
 #include "exercise/level.h"
 #include "exercise/statistics.h"
+#include "screenfixture.h"
 #include "scripteddraws.h"
 #include "shell/frmkiesbasis1.h"
 #include "shell/program.h"
@@ -40,7 +41,7 @@ QStringList visibleButtons(const ExerciseScreen &screen)
 
 } // namespace
 
-class TestExerciseScreen : public QObject {
+class TestExerciseScreen : public QObject, private ScreenFixture {
     Q_OBJECT
 
 private slots:
@@ -58,47 +59,16 @@ private slots:
     void startHintFollowsTheMouse();
     void firstHelpButtonCoversTheSecond();
     void unknownScreenIsAProgrammingError();
-
-private:
-    ExerciseScreen &open(const QString &window);
-    ExerciseScreen &screen(const QString &window);
-
-    std::unique_ptr<Program> program;
-    ui::ScriptedRandom *random = nullptr;
 };
 
 void TestExerciseScreen::init()
 {
-    auto scripted = std::make_unique<ui::ScriptedRandom>();
-    random = scripted.get();
-    program = std::make_unique<Program>(std::move(scripted));
-    program->forms().setEndProgram([] {});
+    setUpProgram();
 }
 
 void TestExerciseScreen::cleanup()
 {
-    program.reset();
-}
-
-ExerciseScreen &TestExerciseScreen::screen(const QString &window)
-{
-    return static_cast<ExerciseScreen &>(program->exerciseScreen(window));
-}
-
-// Opens a level as a pupil does: with its button on the chooser.
-ExerciseScreen &TestExerciseScreen::open(const QString &window)
-{
-    frmkiesbasis1 &chooser = program->kiesbasis1();
-    if (!chooser.isShown())
-        chooser.Show();
-    auto *button = chooser.findChild<QPushButton *>(QString::fromLatin1(exercise::levelOf(window).chooserButton));
-    if (!button)
-        qFatal("no chooser button for %s", qPrintable(window));
-    QTest::mouseClick(button, Qt::LeftButton);
-    ExerciseScreen &opened = screen(window);
-    if (!QTest::qWaitForWindowExposed(&opened))
-        qWarning("%s was not exposed", qPrintable(window));
-    return opened;
+    tearDownProgram();
 }
 
 void TestExerciseScreen::firstShowIsAResetScreen_data()
