@@ -37,7 +37,7 @@ ExerciseScreen::ExerciseScreen(Program &program, const exercise::Level &level)
     // writes no Motif function hints, so a window manager that reads only those (openbox) still draws them.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowTitle(QStringLiteral("rekenrups"));
-    setWindowIcon(QIcon(QString::fromLatin1(pictures::programIcon)));
+    setWindowIcon(ui::cachedIcon(QString::fromLatin1(pictures::programIcon)));
     setFont(ui::designFont(QString::fromLatin1(ui::fonts::msSansSerif), 12));
     setBackColor(exercise::neutralBackground);
     setClientSizeTwips(exercise::clientWidthTwips, exercise::clientHeightTwips);

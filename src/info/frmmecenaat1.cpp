@@ -64,7 +64,7 @@ const std::array<ControlDesign, 9> frameContents{{
 frmmecenaat1::frmmecenaat1(Program &program)
     : ui::Form(program.forms(), QStringLiteral("frmmecenaat1")), m_program(program)
 {
-    setWindowIcon(QIcon(QString::fromLatin1(pictures::programIcon)));
+    setWindowIcon(ui::cachedIcon(QString::fromLatin1(pictures::programIcon)));
     setBackColor(mauve);
     info::makeFixedDocumentWindow(*this, program.mdiForm2().documentArea(), 11160, 6720);
     createControls();

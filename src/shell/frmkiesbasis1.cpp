@@ -64,7 +64,7 @@ frmkiesbasis1::frmkiesbasis1(Program &program)
     : ui::Form(program.forms(), QStringLiteral("frmkiesbasis1")), m_program(program)
 {
     setWindowTitle(QStringLiteral("rekenrups"));
-    setWindowIcon(QIcon(QString::fromLatin1(pictures::programIcon)));
+    setWindowIcon(ui::cachedIcon(QString::fromLatin1(pictures::programIcon)));
     setBackColor(0xFFFFFF);
     setClientSizeTwips(10260, 7530);
     createControls();

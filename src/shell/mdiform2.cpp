@@ -4,6 +4,7 @@
 #include "shell/program.h"
 #include "ui/colors.h"
 #include "ui/form.h"
+#include "ui/controls.h"
 #include "ui/pictures.h"
 
 #include <QAction>
@@ -20,7 +21,7 @@ MDIForm2::MDIForm2(Program &program) : m_program(program)
 {
     setObjectName(QStringLiteral("MDIForm2"));
     setWindowTitle(QStringLiteral(" Alle kinderen moeten alle kansen krijgen."));
-    setWindowIcon(QIcon(QString::fromLatin1(pictures::programIcon)));
+    setWindowIcon(ui::cachedIcon(QString::fromLatin1(pictures::programIcon)));
     createControls();
 }
 

@@ -1,5 +1,6 @@
 #include "ui/controls.h"
 
+#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -9,6 +10,15 @@ namespace ui {
 void claimMouseMoves(QWidget *control)
 {
     control->setMouseTracking(true);
+}
+
+QIcon cachedIcon(const QString &resource)
+{
+    static QHash<QString, QIcon> icons;
+    auto found = icons.find(resource);
+    if (found == icons.end())
+        found = icons.insert(resource, QIcon(resource));
+    return *found;
 }
 
 void setBackColor(QWidget *control, BgrColor color)
@@ -134,7 +144,7 @@ CommandButton::CommandButton(QWidget *parent) : QPushButton(parent)
 
 void CommandButton::setPicture(const QString &resource)
 {
-    setIcon(QIcon(resource));
+    setIcon(cachedIcon(resource));
     setIconSize(QSize(32, 32));
 }
 

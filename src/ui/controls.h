@@ -3,6 +3,7 @@
 #include "ui/colors.h"
 
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,6 +19,9 @@ namespace ui {
 void claimMouseMoves(QWidget *control);
 
 void setBackColor(QWidget *control, BgrColor color);
+
+// An icon from the resources, read once: QIcon reads every image of an icon file anew each time.
+QIcon cachedIcon(const QString &resource);
 void setForeColor(QWidget *control, BgrColor color);
 
 // An opaque, borderless label of fixed size; text wraps at word boundaries from the top and is
