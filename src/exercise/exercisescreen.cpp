@@ -10,6 +10,7 @@
 #include "ui/fonts.h"
 #include "ui/layout.h"
 #include "ui/pictures.h"
+#include "ui/windowdecoration.h"
 
 #include <QIcon>
 
@@ -33,9 +34,9 @@ template <typename Control> Control *designed(QWidget *form, const char *name)
 ExerciseScreen::ExerciseScreen(Program &program, const exercise::Level &level)
     : ui::Form(program.forms(), QString::fromLatin1(level.windowName)), m_program(program), m_level(level)
 {
-    // A resizable frame whose title bar has no buttons: the screen is left through cmdstop only. Qt then
-    // writes no Motif function hints, so a window manager that reads only those (openbox) still draws them.
+    // A resizable frame whose title bar has no buttons: the screen is left through cmdstop only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    ui::offerOnlyMoveAndResize(this);
     setWindowTitle(QStringLiteral("rekenrups"));
     setWindowIcon(ui::cachedIcon(QString::fromLatin1(pictures::programIcon)));
     setFont(ui::designFont(QString::fromLatin1(ui::fonts::msSansSerif), 12));

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The built program in a real window: it maps its maximised main window with the exact title,
-# Ctrl+B brings up the level chooser, and a window-manager close request ends nothing.
+# Ctrl+B brings up the level chooser, a window-manager close request ends nothing, and an
+# exercise screen's frame offers moving and resizing only.
 set -euo pipefail
 program=$1
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
@@ -30,4 +31,17 @@ for window in "$chooser" "$main"; do
   kill -0 "$app" 2>/dev/null || fail "the program ended on a close request"
   xwininfo -id "$window" | grep -q 'IsViewable' || fail "window $window was closed"
 done
-echo "PASS: main window, Ctrl+B and refused close requests"
+# The level button cmd100, at 4320 + 5295/2 and 1800 + 495/2 twips, 15 twips a pixel.
+xdotool windowactivate --sync "$chooser" >/dev/null 2>&1 || true
+xdotool mousemove --window "$chooser" $(((2 * 4320 + 5295) / 30)) $(((2 * 1800 + 495) / 30)) click 1
+for _ in $(seq 50); do
+  xwininfo -id "$chooser" | grep -q 'IsViewable' || break
+  sleep 0.1
+done
+screen=$(wait_window "rekenrups" 10) || fail "the level button opened no exercise screen"
+[[ $screen != "$chooser" ]] || fail "the chooser stayed after its level button"
+# Motif hints: functions and decorations given; the functions move (4) and resize (2), no close.
+hints=$(xprop -id "$screen" _MOTIF_WM_HINTS)
+[[ $hints == *"= 0x3, 0x6, 0xe"* ]] || fail "exercise screen frame hints are '$hints'"
+[[ -n ${E2E_SHOTS:-} ]] && import -window root "$E2E_SHOTS/shell-exercise.png"
+echo "PASS: main window, Ctrl+B, refused close requests, an exercise screen without title-bar buttons"
