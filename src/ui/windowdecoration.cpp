@@ -23,10 +23,13 @@ constexpr std::uint32_t decorationTitle = 8;
 
 void offerOnlyMoveAndResize(QWidget *window)
 {
-    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11)
+    // The offscreen platform answers as an X11 application too, without a connection.
+    if (!qGuiApp || QGuiApplication::platformName() != u"xcb")
         return;
-    xcb_connection_t *connection = x11->connection();
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return;
     static constexpr char name[] = "_MOTIF_WM_HINTS";
     xcb_intern_atom_reply_t *atom =
         xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, sizeof(name) - 1, name), nullptr);
