@@ -1,5 +1,6 @@
 #include "exercise/exercisedesign.h"
 
+#include "info/credits.h"
 #include "ui/fonts.h"
 #include "ui/pictures.h"
 
@@ -38,7 +39,7 @@ constexpr FontDesign sans18{ui::fonts::msSansSerif, 18};
 constexpr FontDesign sans24{ui::fonts::msSansSerif, 24};
 constexpr FontDesign windowFont{};
 
-constexpr char makerAddress[] = "https://www.tobbelwerk.example/";
+using credits::makerAddress;
 
 // name, index, kind, text, tool tip, place, font, back, fore, visible, tab, align, picture
 // clang-format off

@@ -1,5 +1,6 @@
 #include "shell/frmkiesbasis1.h"
 
+#include "info/credits.h"
 #include "shell/mdiform2.h"
 #include "shell/program.h"
 #include "ui/fonts.h"
@@ -18,7 +19,7 @@ constexpr ui::BgrColor lightBlue = 0xFFC0C0;
 constexpr ui::BgrColor blue = 0xFF0000;
 constexpr ui::FontDesign levelFont{ui::fonts::arial, 12, true};
 constexpr ui::FontDesign totalFont{ui::fonts::msSansSerif, 13.5, false};
-constexpr char makerAddress[] = "https://www.tobbelwerk.example/";
+using credits::makerAddress;
 
 struct LevelButton {
     ControlDesign design;
