@@ -14,8 +14,9 @@ Program::Program(std::unique_ptr<ui::RandomSource> random, QObject *parent)
 
 Program::~Program() = default;
 
-template <typename F, typename... Args>
-F &Program::load(std::unique_ptr<F> &slot, Args &&...args)
+// The first reference to a window creates it and runs its Form_Load.
+template <typename F, typename Slot, typename... Args>
+Slot &Program::load(std::unique_ptr<Slot> &slot, Args &&...args)
 {
     if (!slot) {
         slot = std::make_unique<F>(std::forward<Args>(args)...);
@@ -41,36 +42,23 @@ MDIForm2 &Program::mdiForm2()
 
 frmkiesbasis1 &Program::kiesbasis1()
 {
-    return load(m_kiesbasis1, *this);
+    return load<frmkiesbasis1>(m_kiesbasis1, *this);
 }
 
 ui::Form &Program::exerciseScreen(const QString &windowName)
 {
     const exercise::Level &level = exercise::levelOf(windowName);
-    std::unique_ptr<ui::Form> &slot = m_exerciseScreens[windowName];
-    if (!slot) {
-        slot = std::make_unique<ExerciseScreen>(*this, level);
-        slot->Form_Load();
-    }
-    return *slot;
+    return load<ExerciseScreen>(m_exerciseScreens[windowName], *this, level);
 }
 
 ui::Form &Program::frmmecenaat1()
 {
-    if (!m_frmmecenaat1) {
-        m_frmmecenaat1 = std::make_unique<::frmmecenaat1>(*this);
-        m_frmmecenaat1->Form_Load();
-    }
-    return *m_frmmecenaat1;
+    return load<::frmmecenaat1>(m_frmmecenaat1, *this);
 }
 
 ui::Form &Program::frminfo()
 {
-    if (!m_frminfo) {
-        m_frminfo = std::make_unique<::frminfo>(*this);
-        m_frminfo->Form_Load();
-    }
-    return *m_frminfo;
+    return load<::frminfo>(m_frminfo, *this);
 }
 
 bool Program::isLoaded(const QString &windowName) const

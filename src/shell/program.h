@@ -41,8 +41,8 @@ public:
     bool isLoaded(const QString &windowName) const;
 
 private:
-    template <typename F, typename... Args>
-    F &load(std::unique_ptr<F> &slot, Args &&...args);
+    template <typename F, typename Slot, typename... Args>
+    Slot &load(std::unique_ptr<Slot> &slot, Args &&...args);
 
     ui::FormManager m_forms;
     std::unique_ptr<ui::RandomSource> m_random;
