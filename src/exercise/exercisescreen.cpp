@@ -12,8 +12,6 @@
 #include "ui/pictures.h"
 #include "ui/windowdecoration.h"
 
-#include <QIcon>
-
 #include <stdexcept>
 
 namespace {

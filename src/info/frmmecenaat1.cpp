@@ -9,8 +9,6 @@
 #include "ui/layout.h"
 #include "ui/pictures.h"
 
-#include <QIcon>
-
 namespace {
 
 using ui::Align;
