@@ -10,7 +10,6 @@
 #include "ui/fonts.h"
 #include "ui/layout.h"
 #include "ui/pictures.h"
-#include "ui/windowdecoration.h"
 
 #include <stdexcept>
 
@@ -33,8 +32,7 @@ ExerciseScreen::ExerciseScreen(Program &program, const exercise::Level &level)
     : ui::Form(program.forms(), QString::fromLatin1(level.windowName)), m_program(program), m_level(level)
 {
     // A resizable frame whose title bar has no buttons: the screen is left through cmdstop only.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    ui::offerOnlyMoveAndResize(this);
+    setFrameKind(ui::FrameKind::CaptionOnly);
     setWindowTitle(QStringLiteral("rekenrups"));
     setWindowIcon(ui::cachedIcon(QString::fromLatin1(pictures::programIcon)));
     setFont(ui::designFont(QString::fromLatin1(ui::fonts::msSansSerif), 12));

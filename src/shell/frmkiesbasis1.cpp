@@ -62,6 +62,7 @@ const ControlDesign shape1Design{"Shape1", -1, Kind::Shape, "", "", {3960, 120, 
 frmkiesbasis1::frmkiesbasis1(Program &program)
     : ui::Form(program.forms(), QStringLiteral("frmkiesbasis1")), m_program(program)
 {
+    setFrameKind(ui::FrameKind::Standard);
     setWindowTitle(QStringLiteral("rekenrups"));
     setWindowIcon(ui::cachedIcon(QString::fromLatin1(pictures::programIcon)));
     setBackColor(0xFFFFFF);

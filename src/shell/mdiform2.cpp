@@ -3,9 +3,10 @@
 #include "shell/frmkiesbasis1.h"
 #include "shell/program.h"
 #include "ui/colors.h"
-#include "ui/form.h"
 #include "ui/controls.h"
+#include "ui/form.h"
 #include "ui/pictures.h"
+#include "ui/windowframe.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -20,6 +21,7 @@ constexpr ui::BgrColor backdrop = 0x8AE2EA;
 MDIForm2::MDIForm2(Program &program) : m_program(program)
 {
     setObjectName(QStringLiteral("MDIForm2"));
+    ui::setFrameKind(this, ui::FrameKind::Standard);
     setWindowTitle(QStringLiteral(" Alle kinderen moeten alle kansen krijgen."));
     setWindowIcon(ui::cachedIcon(QString::fromLatin1(pictures::programIcon)));
     createControls();
@@ -86,6 +88,6 @@ void MDIForm2::noteActivation()
         return;
     // The main window counts as active itself while none of its documents is.
     QMdiSubWindow *active = m_area->activeSubWindow();
-    QWidget *form = active && !active->isHidden() ? active->widget() : nullptr;
+    QWidget *form = active && !active->isHidden() ? ui::Form::ofSubWindow(active) : nullptr;
     m_program.forms().activated(form ? form : this);
 }

@@ -1,17 +1,56 @@
 #include "ui/form.h"
 
+#include "ui/classicedge.h"
 #include "ui/formmanager.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace ui {
+
+namespace {
+
+// The fixed border round a document form: a document frame without a title bar draws none.
+class DocumentBorder : public QWidget {
+public:
+    explicit DocumentBorder(Form *form) : m_form(form)
+    {
+        auto *layout = new QVBoxLayout(this);
+        layout->setContentsMargins(width, width, width, width);
+        layout->addWidget(form);
+        // Taken out of its own window the form is hidden, and a hidden child's size never reaches
+        // the layout.
+        form->show();
+    }
+
+    static constexpr int width = 3;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        drawClassicEdge(painter, rect(), Edge::FixedBorder);
+    }
+    // Closing the document frame (Ctrl+F4) is a close request to the form itself.
+    void closeEvent(QCloseEvent *event) override
+    {
+        if (!m_form->close())
+            event->ignore();
+    }
+
+private:
+    Form *m_form;
+};
+
+} // namespace
 
 Form::Form(FormManager &manager, const QString &name) : m_manager(manager)
 {
@@ -22,15 +61,29 @@ Form::Form(FormManager &manager, const QString &name) : m_manager(manager)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void Form::makeDocumentWindow(QMdiArea *area, Qt::WindowFlags flags)
+void Form::setFrameKind(FrameKind kind)
+{
+    m_frameKind = kind;
+    ui::setFrameKind(this, kind);
+}
+
+void Form::makeDocumentWindow(QMdiArea *area)
 {
     setWindowFlag(Qt::Window, false);
-    m_subWindow = area->addSubWindow(this, flags);
+    // A frameless document frame has no title bar to drag and no edge to resize by.
+    m_subWindow = area->addSubWindow(new DocumentBorder(this), Qt::SubWindow | Qt::FramelessWindowHint);
     m_subWindow->setObjectName(objectName() + QStringLiteral("_frame"));
-    // Closing the frame (Ctrl+F4, its system menu) must hide nothing and delete nothing.
+    // Closing the frame (Ctrl+F4) must hide nothing and delete nothing.
     m_subWindow->setAttribute(Qt::WA_DeleteOnClose, false);
-    m_subWindow->setOption(QMdiSubWindow::RubberBandMove, false);
+    m_subWindow->setSystemMenu(nullptr);
     m_subWindow->hide();
+}
+
+Form *Form::ofSubWindow(QMdiSubWindow *subWindow)
+{
+    return subWindow && subWindow->widget()
+               ? subWindow->widget()->findChild<Form *>(QString(), Qt::FindDirectChildrenOnly)
+               : nullptr;
 }
 
 QWidget *Form::windowWidget()
@@ -76,8 +129,8 @@ void Form::setBackColor(BgrColor color)
     QRegion bare(rect());
     for (QObject *child : children()) {
         auto *control = qobject_cast<QWidget *>(child);
-        if (control && !control->isHidden() && !control->isWindow()
-            && (control->autoFillBackground() || control->testAttribute(Qt::WA_OpaquePaintEvent)))
+        if (control && !control->isHidden() && !control->isWindow() &&
+            (control->autoFillBackground() || control->testAttribute(Qt::WA_OpaquePaintEvent)))
             bare -= control->geometry();
     }
     update(bare);
@@ -94,7 +147,8 @@ void Form::setClientSizeTwips(int width, int height)
     const QSize size(twipsToPixelsX(width), twipsToPixelsY(height));
     if (m_subWindow) {
         setFixedSize(size);
-        m_subWindow->adjustSize();
+        // A fixed-size form alone would still let the frame be made larger round it.
+        m_subWindow->setFixedSize(m_subWindow->sizeHint());
     } else {
         resize(size);
     }
@@ -103,14 +157,17 @@ void Form::setClientSizeTwips(int width, int height)
 void Form::centreOnDisplay()
 {
     QWidget *window = windowWidget();
-    // Before the window manager has framed a top-level window Qt knows no frame; the client size
-    // stands in for the outer size then.
-    const QSize outer = window->frameGeometry().size();
+    // Before the first show Qt knows no frame round a top-level window; the window manager is asked.
+    const QSize outer = window->isWindow() ? window->size().grownBy(frameMargins(window)) : window->size();
     const double outerWidthTwips = pixelsToTwips(outer.width(), logicalDpiX());
     const double outerHeightTwips = pixelsToTwips(outer.height(), logicalDpiY());
     const auto left = static_cast<float>((displayWidthTwips() - outerWidthTwips) / 2.0);
-    const auto top = static_cast<float>((displayHeightTwips() - outerHeightTwips) / 2.0);
-    window->move(twipsToPixelsX(left), twipsToPixelsY(top));
+    const auto top = std::max(0.0f, static_cast<float>((displayHeightTwips() - outerHeightTwips) / 2.0));
+    const QPoint topLeft(twipsToPixelsX(left), twipsToPixelsY(top));
+    if (window->isWindow())
+        placeFrame(window, topLeft);
+    else
+        window->move(topLeft);
 }
 
 QWidget *Form::firstInTabOrder() const
@@ -137,7 +194,21 @@ void Form::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::ActivationChange && !m_subWindow && isActiveWindow())
         m_manager.activated(this);
+    if (event->type() == QEvent::WindowStateChange && m_frameKind == FrameKind::CaptionOnly &&
+        (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+        // Changing the state back while Qt still delivers this change would be undone by it.
+        QTimer::singleShot(0, this, &Form::undoMinimiseOrMaximise);
     QWidget::changeEvent(event);
+}
+
+void Form::undoMinimiseOrMaximise()
+{
+    if (isHidden() || !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return;
+    // On X11 leaving the minimised state maps the window again, which brings it back.
+    setWindowState(Qt::WindowNoState);
+    raise();
+    activateWindow();
 }
 
 } // namespace ui

@@ -2,6 +2,7 @@
 
 #include "ui/colors.h"
 #include "ui/twips.h"
+#include "ui/windowframe.h"
 
 #include <QWidget>
 
@@ -21,10 +22,16 @@ class Form : public QWidget {
 public:
     Form(FormManager &manager, const QString &name);
 
-    // Puts this form into the main window's document area; call before the first show.
-    void makeDocumentWindow(QMdiArea *area, Qt::WindowFlags flags);
+    // A top-level form's frame; call before the first show. A caption-only form cannot stay
+    // minimised or maximised where a window manager offers those anyway.
+    void setFrameKind(FrameKind kind);
+    // Puts this form into the main window's document area as a fixed panel: a thin fixed border,
+    // no title bar, not movable or resizable; call before the first show.
+    void makeDocumentWindow(QMdiArea *area);
     bool isDocumentWindow() const { return m_subWindow != nullptr; }
     QMdiSubWindow *subWindow() const { return m_subWindow; }
+    // The form a document frame holds, or none.
+    static Form *ofSubWindow(QMdiSubWindow *subWindow);
     // The widget that is shown, hidden and moved: the form itself or its document frame.
     QWidget *windowWidget();
 
@@ -37,7 +44,8 @@ public:
     BgrColor backColor() const { return m_backColor; }
     void setClientSizeTwips(int width, int height);
 
-    // Left = (display width - outer width) / 2, Top likewise, in floating point twips.
+    // Left = (display width - outer width) / 2, Top likewise, in floating point twips; the top
+    // edge is never above the display, so that a title bar stays in reach on a small screen.
     void centreOnDisplay();
 
     virtual void Form_Load() {}
@@ -57,7 +65,10 @@ protected:
 
 private:
     FormManager &m_manager;
+    void undoMinimiseOrMaximise();
+
     QMdiSubWindow *m_subWindow = nullptr;
+    FrameKind m_frameKind = FrameKind::Standard;
     BgrColor m_backColor = 0xFFFFFF;
     std::vector<QWidget *> m_tabOrder;
     bool m_shownOnce = false;

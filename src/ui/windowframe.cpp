@@ -1,0 +1,64 @@
+#include "ui/windowframe.h"
+
+#include <QVariant>
+#include <QWidget>
+
+namespace ui {
+
+namespace {
+// A window manager may drop a window's frame extents when the window is hidden; the margins seen
+// while it was shown still hold for its next show.
+constexpr char seenMarginsProperty[] = "_rekenrups_frame_margins";
+
+QMargins drawnMargins(const QWidget *window)
+{
+    const QRect frame = window->frameGeometry();
+    const QRect client = window->geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+            frame.bottom() - client.bottom()};
+}
+} // namespace
+
+void setFrameKind(QWidget *window, FrameKind kind)
+{
+    switch (kind) {
+    case FrameKind::Standard:
+        window->setWindowFlags(Qt::Window);
+        break;
+    case FrameKind::CaptionOnly:
+        window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+        break;
+    }
+    // The hints go on the native window, which must exist for them.
+    window->winId();
+    detail::writeFrameHints(window, kind);
+}
+
+QMargins frameMargins(QWidget *window)
+{
+    if (window->isVisible()) {
+        // Before the window manager has framed a shown window Qt reports no frame yet.
+        if (const QMargins drawn = drawnMargins(window); !drawn.isNull()) {
+            window->setProperty(seenMarginsProperty, QVariant::fromValue(drawn));
+            return drawn;
+        }
+    }
+    if (const QVariant seen = window->property(seenMarginsProperty); seen.isValid())
+        return seen.value<QMargins>();
+    QMargins asked;
+    if (detail::askFrameExtents(window, asked))
+        return asked;
+    return {};
+}
+
+void placeFrame(QWidget *window, QPoint topLeft)
+{
+    // QWidget::move counts in a frame only once Qt has seen one, and treats a window without a
+    // native window differently again; placing the client area of a created window is exact.
+    window->winId();
+    const QMargins margins = frameMargins(window);
+    const QPoint knownStrut = window->geometry().topLeft() - window->pos();
+    window->move(topLeft + QPoint(margins.left(), margins.top()) - knownStrut);
+}
+
+} // namespace ui
