@@ -17,6 +17,11 @@ constexpr BgrColor rgb(int red, int green, int blue)
 QColor toQColor(BgrColor color);
 BgrColor fromQColor(const QColor &color);
 
+// The contrast ratio of two colours as the accessibility guidelines reckon it, from 1 to 21.
+double contrastRatio(const QColor &a, const QColor &b);
+// Black or white, whichever stands out more against a colour: at least 4.5 : 1 on any colour.
+QColor contrastingColor(const QColor &background);
+
 namespace colors {
 inline constexpr BgrColor white = 0xFFFFFF;
 inline constexpr BgrColor navy = rgb(0, 0, 128);

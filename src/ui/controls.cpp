@@ -1,9 +1,15 @@
 #include "ui/controls.h"
 
+#include "ui/classicedge.h"
+
 #include <QHash>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPixmap>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace ui {
 
@@ -148,11 +154,78 @@ void CommandButton::setPicture(const QString &resource)
     setIconSize(QSize(32, 32));
 }
 
+void CommandButton::setFaceColor(BgrColor color)
+{
+    m_face = toQColor(color);
+    setBackColor(this, color);
+    update();
+}
+
 void CommandButton::mouseMoveEvent(QMouseEvent *event)
 {
     QPushButton::mouseMoveEvent(event);
     event->accept();
     emit mouseMoved();
+}
+
+void CommandButton::keyPressEvent(QKeyEvent *event)
+{
+    // Qt's buttons take Enter only inside a dialog; a held key presses the button once.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        if (!event->isAutoRepeat())
+            click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+void CommandButton::paintEvent(QPaintEvent *)
+{
+    constexpr int focusInset = 3;
+    constexpr int focusWidth = 2;
+    QColor face;
+    if (m_face) {
+        QPainter painter(this);
+        face = *m_face;
+        painter.fillRect(rect(), face);
+        const bool pressed = isDown() || isChecked();
+        const int edge = drawClassicEdge(painter, rect(), pressed ? Edge::PressedButton : Edge::RaisedButton);
+        QRect content = rect().adjusted(edge, edge, -edge, -edge);
+        if (pressed)
+            content.translate(1, 1);
+        paintContent(painter, content);
+    } else {
+        // The style shows its own focus look only once the keyboard has been used in the window.
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.state &= ~QStyle::State_HasFocus;
+        painter.drawControl(QStyle::CE_PushButton, option);
+        face = palette().color(QPalette::Button);
+    }
+    if (hasFocus()) {
+        QPainter painter(this);
+        const QRect frame = rect().adjusted(focusInset, focusInset, -focusInset, -focusInset);
+        QPainterPath ring;
+        ring.addRect(frame);
+        ring.addRect(frame.adjusted(focusWidth, focusWidth, -focusWidth, -focusWidth));
+        painter.fillPath(ring, contrastingColor(face));
+    }
+}
+
+void CommandButton::paintContent(QPainter &painter, const QRect &content)
+{
+    if (!icon().isNull()) {
+        QRect picture(QPoint(), iconSize());
+        picture.moveCenter(content.center());
+        icon().paint(&painter, picture);
+    }
+    if (!text().isEmpty()) {
+        painter.setPen(palette().color(QPalette::ButtonText));
+        painter.drawText(content, Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    }
 }
 
 Shape::Shape(QWidget *parent) : QWidget(parent)

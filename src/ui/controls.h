@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include <map>
+#include <optional>
 #include <stdexcept>
 
 namespace ui {
@@ -80,18 +81,30 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 };
 
-// A push button, with a caption or with a picture in its own back colour.
+// A push button, with a caption on the system's button face, or with a picture drawn flat in its
+// own back colour with the classic raised edge. Enter presses it as Space does, and the focused
+// button shows a thick frame from the first show on.
 class CommandButton : public QPushButton {
     Q_OBJECT
 public:
     explicit CommandButton(QWidget *parent = nullptr);
     void setPicture(const QString &resource);
+    // The button's own face colour; without one the style draws the system's face.
+    void setFaceColor(BgrColor color);
+    std::optional<QColor> faceColor() const { return m_face; }
 
 signals:
     void mouseMoved();
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    // Draws what the button shows inside its edge: by default its picture, centred.
+    virtual void paintContent(QPainter &painter, const QRect &content);
+
+private:
+    std::optional<QColor> m_face;
 };
 
 // A filled rectangle that is drawing only: the mouse passes through it to the window.

@@ -92,7 +92,9 @@ void applyDesign(QWidget *control, const ControlDesign &design)
     control->setGeometry(toPixels(design.place));
     if (design.font.face)
         control->setFont(designFont(QString::fromLatin1(design.font.face), design.font.points, design.font.bold));
-    if (design.back && design.kind != Kind::Shape)
+    if (auto *button = qobject_cast<CommandButton *>(control); button && design.back)
+        button->setFaceColor(*design.back);
+    else if (design.back && design.kind != Kind::Shape)
         setBackColor(control, *design.back);
     if (design.fore)
         setForeColor(control, *design.fore);

@@ -15,7 +15,7 @@ public:
     QPixmap picture() const { return m_picture; }
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    void paintContent(QPainter &painter, const QRect &content) override;
 
 private:
     QPixmap m_picture;
