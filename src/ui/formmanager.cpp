@@ -14,10 +14,15 @@ FormManager::FormManager(QObject *parent) : QObject(parent)
     if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
         // Hiding every window must never end the program; only the information screen ends it.
         app->setQuitOnLastWindowClosed(false);
-        // At logout the session manager asks first; we never cancel, and close requests are
-        // accepted from then on.
-        connect(app, &QGuiApplication::commitDataRequest, this,
-                [this](QSessionManager &) { m_sessionEnding = true; });
+        // Ending the session, with or without a "save your work" request first, reaches the
+        // application as a quit, which asks every window to close.
+        app->installEventFilter(this);
+        // Nothing of a run is kept, so a restored session would only start a new one unasked.
+        const auto neverRestart = [](QSessionManager &session) {
+            session.setRestartHint(QSessionManager::RestartNever);
+        };
+        connect(app, &QGuiApplication::commitDataRequest, this, neverRestart);
+        connect(app, &QGuiApplication::saveStateRequest, this, neverRestart);
     }
     m_end = [] {
         // exit() and not quit(): quit() is cancelled when a window refuses its close request.
@@ -40,9 +45,16 @@ void FormManager::activated(QWidget *window)
         form->Form_Activate();
 }
 
+bool FormManager::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Quit && watched == QCoreApplication::instance())
+        m_quitting = true;
+    return false;
+}
+
 void FormManager::handleCloseRequest(QCloseEvent *event) const
 {
-    if (m_sessionEnding || m_ended)
+    if (m_quitting || m_ended)
         event->accept();
     else
         event->ignore();

@@ -27,9 +27,10 @@ public:
     void activated(QWidget *window);
     QWidget *lastActive() const { return m_lastActive; }
 
-    // Window-manager close requests are refused; a desktop logout or shutdown is never blocked.
+    // A close request from the user (the title bar, Alt+F4, Ctrl+F4) is refused; one that comes
+    // from the application quitting, as it does when the desktop ends the session, is accepted.
     void handleCloseRequest(QCloseEvent *event) const;
-    bool sessionEnding() const { return m_sessionEnding; }
+    bool quitting() const { return m_quitting; }
 
     // Ends the program with exit code 0; tests replace the ending to observe it.
     void endProgram();
@@ -38,7 +39,9 @@ public:
 
 private:
     QPointer<QWidget> m_lastActive;
-    bool m_sessionEnding = false;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    bool m_quitting = false;
     bool m_ended = false;
     std::function<void()> m_end;
 };
