@@ -106,6 +106,9 @@ void ExerciseScreen::connectHandlers()
     connect(cmdcontrole, &ui::CommandButton::mouseMoved, this, &ExerciseScreen::cmdcontrole_MouseMove);
     connect(txtquotient, &ui::TextBox::doubleClicked, this, &ExerciseScreen::txtquotient_DblClick);
     connect(txtrest, &ui::TextBox::doubleClicked, this, &ExerciseScreen::txtrest_DblClick);
+    // Once a box changes the refusal has been seen, and the hint line follows the mouse again.
+    for (ui::TextBox *box : {txtquotient, txtrest})
+        connect(box, &QLineEdit::textChanged, this, [this] { m_refusalShown = false; });
 }
 
 void ExerciseScreen::takeOverTotal()
@@ -157,6 +160,7 @@ void ExerciseScreen::wisscherm()
 
 void ExerciseScreen::cmdstart_Click()
 {
+    m_refusalShown = false;
     lbljuist->setCaption(QString());
     setBackColor(exercise::neutralBackground);
     for (int index : m_level.startEmptiesHulp)
@@ -196,12 +200,19 @@ void ExerciseScreen::cmdstart_Click()
 
 void ExerciseScreen::cmdstart_MouseMove()
 {
-    lblhulp(2).setCaption(QStringLiteral(" nieuwe oefening \r\n klik hier ! "));
+    showHoverHint(QStringLiteral(" nieuwe oefening \r\n klik hier ! "));
 }
 
 void ExerciseScreen::Form_MouseMove()
 {
-    lblhulp(2).setCaption(QString());
+    showHoverHint(QString());
+}
+
+void ExerciseScreen::showHoverHint(const QString &hint)
+{
+    // A child who moves the mouse on must still be able to read why the answer was not checked.
+    if (!m_refusalShown)
+        lblhulp(2).setCaption(hint);
 }
 
 void ExerciseScreen::cmdstop_Click()
@@ -225,11 +236,13 @@ void ExerciseScreen::txtrest_DblClick()
 
 void ExerciseScreen::cmdjuist_Click()
 {
+    m_refusalShown = false;
     const check::CheckResult result = check::checkAnswer(txtquotient->text(), txtrest->text(), quotient, rest);
     if (result.verdict == check::Verdict::Refused) {
         // Text that is no number changes nothing: the child corrects it and checks again.
         (result.refusedBox == check::AnswerBox::Quotient ? txtquotient : txtrest)->setFocus(Qt::OtherFocusReason);
         lblhulp(2).setCaption(check::refusalHint());
+        m_refusalShown = true;
         return;
     }
     txtquotient->setText(result.quotientText);
@@ -254,7 +267,7 @@ void ExerciseScreen::cmdjuist_Click()
 
 void ExerciseScreen::cmdjuist_MouseMove()
 {
-    lblhulp(2).setCaption(check::checkHint());
+    showHoverHint(check::checkHint());
 }
 
 void ExerciseScreen::showSplit(const help::SplitCaptions &split)
@@ -268,6 +281,7 @@ void ExerciseScreen::showSplit(const help::SplitCaptions &split)
 void ExerciseScreen::cmdcontrole1_Click()
 {
     cmdcontrole->show();
+    m_refusalShown = false;
     lblhulp(2).setCaption(QString());
     const help::HelpStep1 step = help::helpStep1(deeltal, deler, quotient);
     if (step.split)
@@ -295,7 +309,7 @@ void ExerciseScreen::showHelpHint(help::Step step, bool strict)
     if (const auto hint = help::helpHint(step, deeltal, deler, strict)) {
         tafelquotient = hint->tafelquotient;
         tafelprodukt = hint->tafelprodukt;
-        lblhulp(2).setCaption(hint->text);
+        showHoverHint(hint->text);
     }
 }
 

@@ -84,8 +84,11 @@ private:
     void connectHandlers();
     void showSplit(const help::SplitCaptions &split);
     void showHelpHint(help::Step step, bool strict);
+    // The hint line as the mouse moves: kept while it shows why an answer was refused.
+    void showHoverHint(const QString &hint);
     void takeOverTotal();
 
     Program &m_program;
     const exercise::Level &m_level;
+    bool m_refusalShown = false;
 };
