@@ -8,31 +8,85 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace {
 
-// Qt aborts with a terse message when it finds no display; a teacher gets a plain answer instead.
-bool displayMissing()
+// Qt 6 takes the Wayland platform first wherever it is installed, and there a program can neither
+// place its windows nor ask for a frame without buttons; through XWayland it can. A platform the
+// user names wins, and Wayland stays as the fall-back where no X display answers.
+void preferX11()
 {
-    const char *platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform && *platform)
-        return false;
-    const char *x11 = std::getenv("DISPLAY");
-    const char *wayland = std::getenv("WAYLAND_DISPLAY");
-    return !(x11 && *x11) && !(wayland && *wayland);
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
+        return;
+    qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ? "xcb" : "xcb;wayland");
+}
+
+// While the application object starts its platform Qt's messages are held: on success they go out
+// as usual, and when no display can be used Qt's fatal message and abort give way to a plain answer.
+struct HeldMessage {
+    QtMsgType type;
+    std::string category;
+    QString text;
+};
+std::vector<HeldMessage> heldMessages;
+
+// The display the platform tried, as the user named it; empty when none was named.
+QString namedDisplay()
+{
+    const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (!platform.startsWith(u"wayland") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        return qEnvironmentVariable("DISPLAY");
+    return qEnvironmentVariable("WAYLAND_DISPLAY");
+}
+
+[[noreturn]] void noUsableDisplay()
+{
+    const QString display = namedDisplay();
+    const QString what =
+        display.isEmpty()
+            ? QStringLiteral("er is geen beeldscherm (no display found)")
+            : QStringLiteral("het beeldscherm %1 is niet te openen (cannot open display %1)").arg(display);
+    std::fprintf(stderr,
+                 "rekenrups: %s.\n"
+                 "Start rekenrups op een bureaublad, of zonder scherm met: xvfb-run -a rekenrups\n"
+                 "(Start it on a desktop, or without a screen with: xvfb-run -a rekenrups)\n",
+                 qUtf8Printable(what));
+    for (const HeldMessage &held : heldMessages)
+        std::fprintf(stderr, "  %s: %s\n", held.category.c_str(), qUtf8Printable(held.text));
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtFatalMsg)
+        noUsableDisplay();
+    heldMessages.push_back({type, context.category ? context.category : "default", text});
+}
+
+void releaseHeldMessages(QtMessageHandler previous)
+{
+    qInstallMessageHandler(previous);
+    for (const HeldMessage &held : heldMessages) {
+        const QMessageLogContext context(nullptr, 0, nullptr, held.category.c_str());
+        if (previous)
+            previous(held.type, context, held.text);
+        else
+            std::fprintf(stderr, "%s\n", qUtf8Printable(qFormatLogMessage(held.type, context, held.text)));
+    }
+    heldMessages.clear();
 }
 
 } // namespace
 
 int runRekenrups(int argc, char *argv[], const StartupHooks &hooks)
 {
-    if (displayMissing()) {
-        std::fputs("rekenrups: er is geen beeldscherm (no display found).\n"
-                   "Start rekenrups op een bureaublad, of zonder scherm met: xvfb-run -a rekenrups\n",
-                   stderr);
-        return 1;
-    }
+    preferX11();
+    const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
     QApplication app(argc, argv);
+    releaseHeldMessages(previous);
     QApplication::setApplicationName(QStringLiteral("rekenrups"));
     QApplication::setDesktopFileName(QStringLiteral("rekenrups"));
     // One look on every desktop: the buttons must show their own back colours.
