@@ -36,12 +36,12 @@ void setFrameKind(QWidget *window, FrameKind kind)
 
 QMargins frameMargins(QWidget *window)
 {
-    if (window->isVisible()) {
-        // Before the window manager has framed a shown window Qt reports no frame yet.
-        if (const QMargins drawn = drawnMargins(window); !drawn.isNull()) {
-            window->setProperty(seenMarginsProperty, QVariant::fromValue(drawn));
-            return drawn;
-        }
+    // Only a native window has a frame to ask about.
+    window->winId();
+    // Until the window manager has framed a window once, Qt reports no frame round it.
+    if (const QMargins drawn = drawnMargins(window); !drawn.isNull()) {
+        window->setProperty(seenMarginsProperty, QVariant::fromValue(drawn));
+        return drawn;
     }
     if (const QVariant seen = window->property(seenMarginsProperty); seen.isValid())
         return seen.value<QMargins>();
@@ -55,7 +55,6 @@ void placeFrame(QWidget *window, QPoint topLeft)
 {
     // QWidget::move counts in a frame only once Qt has seen one, and treats a window without a
     // native window differently again; placing the client area of a created window is exact.
-    window->winId();
     const QMargins margins = frameMargins(window);
     const QPoint knownStrut = window->geometry().topLeft() - window->pos();
     window->move(topLeft + QPoint(margins.left(), margins.top()) - knownStrut);

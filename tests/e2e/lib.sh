@@ -12,7 +12,7 @@ trap cleanup EXIT
 
 need_tools() {
   local tool
-  for tool in Xvfb openbox xdotool xprop xwininfo "$@"; do
+  for tool in Xvfb xdotool xprop xwininfo "$@"; do
     if ! command -v "$tool" >/dev/null 2>&1; then
       echo "SKIP: $tool is not installed"
       exit $SKIP
@@ -26,24 +26,29 @@ fail() {
   exit 1
 }
 
-# Starts Xvfb on a free display and openbox on it; exports DISPLAY.
+# Starts Xvfb on a free display (screen size $2, default 1280x1024) with the window manager $1
+# (default openbox) on it; exports DISPLAY.
 start_display() {
-  local fifo display
+  local wm=${1:-openbox} size=${2:-1280x1024} fifo display
   fifo=$(mktemp -u) && mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -dpi 96 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   pids+=($!)
   read -r -t 20 display <"$fifo" || fail "Xvfb did not start"
   rm -f "$fifo"
   export DISPLAY=":$display"
-  unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-  openbox >/dev/null 2>&1 &
+  unset QT_QPA_PLATFORM WAYLAND_DISPLAY SESSION_MANAGER
+  case $wm in
+    openbox | metacity) "$wm" --sm-disable >/dev/null 2>&1 & ;;
+    xfwm4) xfwm4 --compositor=off --sm-client-disable >/dev/null 2>&1 & ;;
+    *) "$wm" >/dev/null 2>&1 & ;;
+  esac
   pids+=($!)
-  # openbox is ready once it owns the window-manager selection.
+  # A window manager is ready once it owns the window-manager selection.
   for _ in $(seq 100); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
     sleep 0.1
   done
-  fail "openbox did not start"
+  fail "$wm did not start"
 }
 
 # Waits up to $2 seconds (default 10) for a visible window whose name is exactly $1; prints its id.
@@ -67,6 +72,39 @@ start_program() {
   app=$!
   pids+=("$app")
   main=$(wait_window "$motto" 15) || fail "no main window titled '$motto'"
+}
+
+# The outer frame of window $1 as "left top width height", from its client area and the frame
+# extents the window manager gives.
+outer_frame() {
+  local info l r t b
+  info=$(xwininfo -id "$1")
+  read -r l r t b <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -e 's/^[^=]*= *//' -e 's/,/ /g')"
+  [[ -n $b ]] || l=0 r=0 t=0 b=0
+  awk -v l="$l" -v r="$r" -v t="$t" -v b="$b" '
+    /Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+    /Width:/ {w = $2} /Height:/ {h = $2}
+    END {print x - l, y - t, w + l + r, h + t + b}' <<<"$info"
+}
+
+# Fails unless window $1 (named $2) has its outer frame centred on the root window, within a pixel.
+expect_centred() {
+  local left top width height screen_width screen_height
+  read -r left top width height <<<"$(outer_frame "$1")"
+  read -r screen_width screen_height <<<"$(xwininfo -root | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w, h}')"
+  local want_left=$(((screen_width - width) / 2)) want_top=$(((screen_height - height) / 2))
+  ((${left#-} - want_left <= 1 && want_left - left <= 1 && top - want_top <= 1 && want_top - top <= 1)) ||
+    fail "$2: outer frame at $left,$top (${width}x$height), centred would be $want_left,$want_top"
+}
+
+# The colour of the pixel at $2,$3 in the client area of window $1, as "r,g,b".
+pixel() {
+  import -window "$1" -depth 8 -crop "1x1+$2+$3" txt:- 2>/dev/null | sed -n 's/^0,0: *(\([0-9]*,[0-9]*,[0-9]*\).*/\1/p'
+}
+
+# The window's role, the name the program gives it (frmkiesbasis1, frmrekenrups100, ...).
+window_role() {
+  xprop -id "$1" WM_WINDOW_ROLE | sed -n 's/^[^"]*"\(.*\)"$/\1/p'
 }
 
 window_title() {

@@ -5,7 +5,7 @@
 set -euo pipefail
 program=$1
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-need_tools
+need_tools openbox
 start_display
 
 start_program "$program"

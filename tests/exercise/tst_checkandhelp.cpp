@@ -44,6 +44,8 @@ private slots:
     void hintsInviteOrRemind_data();
     void hintsInviteOrRemind();
     void pointingAtButtonsWritesTheirHints();
+    void refusalStaysUntilTheChildActs_data();
+    void refusalStaysUntilTheChildActs();
 
 private:
     // Opens a level from the chooser and starts one exercise with the given numbers.
@@ -384,6 +386,47 @@ void TestCheckAndHelp::pointingAtButtonsWritesTheirHints()
     screen.lblhulp(2).setCaption(QStringLiteral("kept"));
     screen.cmdcontrole1_MouseMove();
     QCOMPARE(screen.lblhulp(2).caption(), QStringLiteral("kept"));
+}
+
+void TestCheckAndHelp::refusalStaysUntilTheChildActs_data()
+{
+    QTest::addColumn<int>("act"); // 0: a key in the quotient box, 1: a double click on it, 2: a new start
+    QTest::newRow("typing") << 0;
+    QTest::newRow("emptying the box") << 1;
+    QTest::newRow("a new exercise") << 2;
+}
+
+void TestCheckAndHelp::refusalStaysUntilTheChildActs()
+{
+    QFETCH(int, act);
+    ExerciseScreen &screen = startExercise(QStringLiteral("frmrekenrups200"), {150, 7});
+    type(screen, QStringLiteral("twaalf"), QStringLiteral("3"));
+    QTest::mouseClick(screen.cmdjuist, Qt::LeftButton);
+    QCOMPARE(screen.lblhulp(2).caption(), refusal);
+
+    // Moving on over the bare screen, the check button and the help button reads it all the way.
+    const QPoint bare = screen.Shape1->geometry().bottomLeft() + QPoint(4, -4);
+    for (const QPoint at :
+         {bare, screen.cmdjuist->geometry().center(), screen.cmdcontrole1->geometry().center(), bare}) {
+        QTest::mouseMove(screen.windowHandle(), at);
+        QCoreApplication::processEvents();
+        QCOMPARE(screen.lblhulp(2).caption(), refusal);
+    }
+
+    if (act == 0) {
+        QTest::keyClick(screen.txtquotient, Qt::Key_Backspace);
+    } else if (act == 1) {
+        QTest::mouseDClick(screen.windowHandle(), Qt::LeftButton, {}, screen.txtquotient->geometry().center());
+    } else {
+        type(screen, QStringLiteral("21"), QStringLiteral("3"));
+        QTest::mouseClick(screen.cmdjuist, Qt::LeftButton);
+        queue(screen.level(), {150, 7});
+        QTest::mouseClick(screen.cmdstart, Qt::LeftButton);
+    }
+    QTest::mouseMove(screen.windowHandle(), screen.cmdjuist->geometry().center());
+    QTRY_COMPARE(screen.lblhulp(2).caption(), checkHint);
+    QTest::mouseMove(screen.windowHandle(), bare);
+    QTRY_COMPARE(screen.lblhulp(2).caption(), QString());
 }
 
 QTEST_MAIN(TestCheckAndHelp)

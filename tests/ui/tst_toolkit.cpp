@@ -4,11 +4,15 @@
 #include "ui/formmanager.h"
 #include "ui/int16.h"
 #include "ui/layout.h"
+#include "ui/pictures.h"
 #include "ui/random.h"
 #include "ui/twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -25,8 +29,8 @@ public:
         setClientSizeTwips(6000, 4500);
         label = static_cast<ui::Label *>(ui::buildControl(
             this, {"lblprobe", -1, ui::Kind::Label, "label", "", {300, 300, 1500, 600}, {}, 0x808080}));
-        hidden = static_cast<ui::CommandButton *>(
-            ui::buildControl(this, {"cmdhidden", -1, ui::Kind::Button, "x", "", {300, 1500, 1500, 600}, {}, {}, {}, false}));
+        hidden = static_cast<ui::CommandButton *>(ui::buildControl(
+            this, {"cmdhidden", -1, ui::Kind::Button, "x", "", {300, 1500, 1500, 600}, {}, {}, {}, false}));
         shape = ui::buildControl(this, {"Shape1", -1, ui::Kind::Shape, "", "", {3000, 300, 2400, 2400}, {}, 0xFF0000});
         front = static_cast<ui::CommandButton *>(
             ui::buildControl(this, {"cmdfront", -1, ui::Kind::Button, "front", "", {300, 3000, 1500, 600}}));
@@ -80,7 +84,16 @@ private slots:
     void mouseMovesBelongToTheControlUnderThePointer();
     void clickReachesTheFrontButtonOfTwo();
     void closeRequestIsRefusedUnlessTheSessionEnds();
+    void closeFromTheApplicationQuittingIsAccepted();
     void formCentresOnTheDisplay();
+    void formTallerThanTheDisplayKeepsItsTopOnIt();
+    void documentFormHasAFixedBorderAndNoTitleBar();
+
+    void focusFrameStandsOutOnEveryFace_data();
+    void focusFrameStandsOutOnEveryFace();
+    void pictureButtonIsDrawnInItsOwnColour();
+    void enterAndSpacePressTheFocusedButton_data();
+    void enterAndSpacePressTheFocusedButton();
 };
 
 void TestToolkit::twipsBecomePixelsThroughTheDpi_data()
@@ -386,6 +399,158 @@ void TestToolkit::formCentresOnTheDisplay()
     const QRect frame = form.frameGeometry();
     QVERIFY(qAbs(frame.left() - (screen.width() - frame.width()) / 2) <= 1);
     QVERIFY(qAbs(frame.top() - (screen.height() - frame.height()) / 2) <= 1);
+}
+
+void TestToolkit::closeFromTheApplicationQuittingIsAccepted()
+{
+    // Takes the quit after the form manager has seen it, so that the test run itself goes on.
+    struct SwallowQuit : QObject {
+        bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::Quit; }
+    } swallow;
+    qApp->installEventFilter(&swallow);
+    ui::FormManager manager;
+    ProbeForm form(manager);
+    form.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(!form.close());
+
+    QEvent quit(QEvent::Quit);
+    QCoreApplication::sendEvent(qApp, &quit);
+    QVERIFY(manager.quitting());
+    QVERIFY(form.close());
+    qApp->removeEventFilter(&swallow);
+}
+
+void TestToolkit::formTallerThanTheDisplayKeepsItsTopOnIt()
+{
+    ui::FormManager manager;
+    ProbeForm form(manager);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    form.resize(screen.width() / 2, screen.height() + 200);
+    form.centreOnDisplay();
+    QCOMPARE(form.frameGeometry().top(), 0);
+    QVERIFY(qAbs(form.frameGeometry().left() - (screen.width() - form.frameGeometry().width()) / 2) <= 1);
+}
+
+void TestToolkit::documentFormHasAFixedBorderAndNoTitleBar()
+{
+    ui::FormManager manager;
+    QMdiArea area;
+    area.resize(1000, 800);
+    ProbeForm form(manager);
+    form.makeDocumentWindow(&area);
+    form.setClientSizeTwips(6000, 4500);
+    area.show();
+    form.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+
+    QMdiSubWindow *frame = form.subWindow();
+    QVERIFY(frame->windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(frame->size(), QSize(400, 300) + QSize(6, 6));
+    QCOMPARE(form.mapTo(frame, QPoint(0, 0)), QPoint(3, 3));
+    QCOMPARE(ui::Form::ofSubWindow(frame), &form);
+    frame->resize(frame->size() + QSize(50, 50));
+    QCOMPARE(frame->size(), QSize(406, 306));
+    // Ctrl+F4 closes the document frame: a request from the user, refused.
+    QVERIFY(!frame->close());
+    QVERIFY(form.isShown());
+}
+
+void TestToolkit::focusFrameStandsOutOnEveryFace_data()
+{
+    QTest::addColumn<QColor>("face");
+    QTest::addColumn<QColor>("frame");
+    QTest::newRow("purple start button") << QColor(192, 0, 192) << QColor(Qt::white);
+    QTest::newRow("dark red stop button") << QColor(128, 0, 0) << QColor(Qt::white);
+    QTest::newRow("light green help button") << QColor(192, 255, 192) << QColor(Qt::black);
+    QTest::newRow("green check button") << QColor(128, 255, 128) << QColor(Qt::black);
+    QTest::newRow("white intro button") << QColor(Qt::white) << QColor(Qt::black);
+    QTest::newRow("middle grey") << QColor(128, 128, 128) << QColor(Qt::black);
+    QTest::newRow("pure blue") << QColor(0, 0, 255) << QColor(Qt::white);
+}
+
+void TestToolkit::focusFrameStandsOutOnEveryFace()
+{
+    QFETCH(QColor, face);
+    QFETCH(QColor, frame);
+    QCOMPARE(ui::contrastingColor(face), frame);
+    QVERIFY2(ui::contrastRatio(face, frame) >= 4.5, qPrintable(QString::number(ui::contrastRatio(face, frame))));
+    QCOMPARE(ui::contrastRatio(frame, face), ui::contrastRatio(face, frame));
+}
+
+void TestToolkit::pictureButtonIsDrawnInItsOwnColour()
+{
+    ui::FormManager manager;
+    ProbeForm form(manager);
+    auto *button = static_cast<ui::CommandButton *>(ui::buildControl(&form, {.name = "cmdstart",
+                                                                             .kind = ui::Kind::PictureButton,
+                                                                             .toolTip = "start",
+                                                                             .place = {3000, 3000, 1575, 735},
+                                                                             .back = ui::rgb(192, 0, 192),
+                                                                             .picture = pictures::startIcon}));
+    form.Show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    const QColor purple(192, 0, 192);
+    const int middle = button->height() / 2;
+    const auto at = [button](int x, int y) { return button->grab().toImage().pixelColor(x, y); };
+
+    // At rest: the classic raised edge, and the face in the design colour beside the picture.
+    form.front->setFocus();
+    QCOMPARE(at(0, 0), QColor(Qt::white));
+    QCOMPARE(at(button->width() - 1, button->height() - 1), QColor(Qt::black));
+    QCOMPARE(at(1, 1), QColor(223, 223, 223));
+    QCOMPARE(at(3, middle), purple);
+    QCOMPARE(at(8, middle), purple);
+    QCOMPARE(at(button->width() - 9, middle), purple);
+
+    // Focused, before any key was pressed: a frame that stands out against the face.
+    button->setFocus();
+    QVERIFY(button->hasFocus());
+    QVERIFY(ui::contrastRatio(at(3, middle), purple) >= 3.0);
+    QVERIFY(ui::contrastRatio(at(4, middle), purple) >= 3.0);
+    QCOMPARE(at(8, middle), purple);
+
+    // Held down: a flat dark rim instead of the raised edge.
+    button->setDown(true);
+    QCOMPARE(at(0, 0), QColor(Qt::black));
+    QCOMPARE(at(1, 1), QColor(128, 128, 128));
+    QCOMPARE(at(8, middle), purple);
+}
+
+void TestToolkit::enterAndSpacePressTheFocusedButton_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("autoRepeat");
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier) << false << 1;
+    QTest::newRow("Enter on the keypad") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << 1;
+    QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier) << false << 1;
+    QTest::newRow("Enter held down repeats nothing") << int(Qt::Key_Return) << int(Qt::NoModifier) << true << 0;
+    QTest::newRow("Ctrl+Enter") << int(Qt::Key_Return) << int(Qt::ControlModifier) << false << 0;
+    QTest::newRow("a letter") << int(Qt::Key_A) << int(Qt::NoModifier) << false << 0;
+}
+
+void TestToolkit::enterAndSpacePressTheFocusedButton()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, autoRepeat);
+    QFETCH(int, clicks);
+    ui::FormManager manager;
+    ProbeForm form(manager);
+    form.Show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.front->setFocus();
+    QSignalSpy clicked(form.front, &QPushButton::clicked);
+    const auto keyModifiers = Qt::KeyboardModifiers(modifiers);
+    if (autoRepeat) {
+        QKeyEvent repeated(QEvent::KeyPress, key, keyModifiers, QString(), true);
+        QCoreApplication::sendEvent(form.front, &repeated);
+    } else {
+        QTest::keyClick(form.front, Qt::Key(key), keyModifiers);
+    }
+    QCOMPARE(clicked.count(), clicks);
 }
 
 QTEST_MAIN(TestToolkit)
