@@ -68,13 +68,9 @@ build=$(cd "$1" && pwd)
 for tool in desktop-file-validate appstreamcli cpack dpkg-deb dpkg-shlibdeps file apt-get xvfb-run openbox xdotool xwininfo xprop; do
   command -v "$tool" >/dev/null || fail "$tool is missing; scripts/setup.sh installs it"
 done
-if [[ $(id -u) -eq 0 ]]; then
-  as_root=()
-elif command -v sudo >/dev/null; then
-  as_root=(sudo)
-else
-  fail "installing the package needs root or sudo"
-fi
+# shellcheck source=../scripts/apt-lib.sh
+source "$here/../scripts/apt-lib.sh"
+apt_rights || fail "installing the package needs root or sudo: $apt_why"
 
 # validate_clean TOOL ARGS...: fails on the tool's own failure and on any error or warning it
 # prints; notes pass (the id under ".example" gets one: its top-level domain is unknown to it).
@@ -96,7 +92,7 @@ chmod 755 "$work" # apt-get reads a local .deb as its own unprivileged user
 installed=false
 cleanup() {
   if $installed; then
-    "${as_root[@]}" apt-get remove -y -q -o DPkg::Lock::Timeout=120 rekenrups >/dev/null || true
+    apt_get remove -y -q rekenrups >/dev/null || true
   fi
   rm -rf "$work"
 }
@@ -127,15 +123,14 @@ if dpkg-query -W -f='${Status}' rekenrups 2>/dev/null | grep -q 'install ok inst
   fail "rekenrups is installed already; remove it first (apt-get remove rekenrups), this check will not replace it"
 fi
 echo "check-package: installing $(basename "$deb") with apt-get"
-export DEBIAN_FRONTEND=noninteractive
 installed=true
-"${as_root[@]}" apt-get install -y -q --no-install-recommends -o DPkg::Lock::Timeout=120 "$deb" >"$work/apt.log" 2>&1 ||
+apt_get install -y -q --no-install-recommends "$deb" >"$work/apt.log" 2>&1 ||
   { cat "$work/apt.log" >&2; fail "apt-get could not install the package"; }
 [[ $(command -v rekenrups) == /usr/bin/rekenrups ]] || fail "rekenrups is not found as /usr/bin/rekenrups on the PATH"
 
 xvfb-run -a -s "-screen 0 1280x1024x24" "$here/check-package.sh" --start-installed
 
-"${as_root[@]}" apt-get remove -y -q -o DPkg::Lock::Timeout=120 rekenrups >/dev/null
+apt_get remove -y -q rekenrups >/dev/null
 installed=false
 [[ ! -e /usr/bin/rekenrups ]] || fail "/usr/bin/rekenrups is still there after removing the package"
 echo "check-package: the package installs, starts and removes cleanly"
