@@ -137,7 +137,19 @@ echo "check-package: installing $(basename "$deb") with apt-get"
 installed=true
 apt_get install -y -q --no-install-recommends "$deb" >"$work/apt.log" 2>&1 ||
   { cat "$work/apt.log" >&2; fail "apt-get could not install the package"; }
-[[ $(command -v rekenrups) == /usr/bin/rekenrups ]] || fail "rekenrups is not found as /usr/bin/rekenrups on the PATH"
+[[ -x /usr/bin/rekenrups ]] || fail "the package did not put /usr/bin/rekenrups in place"
+# A copy from a `cmake --install` to /usr/local comes first on the PATH and in the menu: the
+# package is still checked, but whoever runs this is told.
+found=$(command -v rekenrups || true)
+if [[ $found != /usr/bin/rekenrups ]]; then
+  echo "check-package: note: $found comes before the packaged /usr/bin/rekenrups on the PATH, so" \
+    "typing rekenrups starts that copy, not the package's. If cmake --install put it there, remove it" \
+    "with: sudo cmake --build BUILD-DIR --target uninstall (README, Uninstalling). This check goes on" \
+    "with /usr/bin/rekenrups itself." >&2
+fi
+for data in /usr/local/share/applications/rekenrups.desktop "${XDG_DATA_HOME:-$HOME/.local/share}/applications/rekenrups.desktop"; do
+  if [[ -e $data ]]; then echo "check-package: note: $data stands in for the package's menu entry." >&2; fi
+done
 
 xvfb-run -a -s "-screen 0 1280x1024x24" "$here/check-package.sh" --start-installed
 
