@@ -45,10 +45,11 @@ done
 
 if ! apt_rights; then
   cat >&2 <<MSG
-rekenrups: these Debian packages are missing, and $apt_why:
+rekenrups: these Debian packages are missing:
   ${missing[*]}
-An administrator installs them with this command, as root (or with sudo in front), and then
-this runs again:
+They cannot be installed from here: $apt_why.
+An administrator installs them with this command, as root (or with sudo in front); then run
+this again:
   apt-get install --no-install-recommends ${missing[*]}
 MSG
   exit 1
@@ -74,6 +75,7 @@ if ! apt_update "$log"; then
       exit 1
     elif grep -q 'cdrom:' "$log"; then
       files=$(grep -ls '^[^#]*cdrom:' /etc/apt/sources.list /etc/apt/sources.list.d/* 2>/dev/null | tr '\n' ' ' || true)
+      files=${files%" "}
       echo "A 'deb cdrom:' line, left from installing from a DVD, is in ${files:-/etc/apt/sources.list}:"
       echo "without the disc apt cannot read it. Put a # in front of that line (as root)."
     else
@@ -86,7 +88,9 @@ if ! apt_update "$log"; then
   fi
   echo "rekenrups: apt's package lists hold them all the same; trying the install" >&2
 fi
-if ! apt_get install -y -q --no-install-recommends "${missing[@]}" 2>&1 | tee "$log"; then
+# apt says "Waiting for cache lock" once a second when its output is no terminal: once is enough.
+once_waiting() { awk '/^Waiting for cache lock/ { if (seen++) next } { print; fflush() }'; }
+if ! apt_get install -y -q --no-install-recommends "${missing[@]}" 2>&1 | tee "$log" | once_waiting; then
   if grep -q '/var/lib/dpkg/lock' "$log"; then
     echo "rekenrups: another program still held the package manager after $((apt_lock_seconds / 60)) minutes; try again later." >&2
   fi

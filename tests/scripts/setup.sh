@@ -12,7 +12,7 @@ bin=$work/bin state=$work/state
 setsid=$(command -v setsid)
 mkdir -p "$bin"
 
-for tool in env cat grep mktemp rm tr tee dirname; do
+for tool in env cat grep mktemp rm tr tee dirname awk; do
   ln -s "$(command -v "$tool")" "$bin/$tool"
 done
 stub() { # stub NAME BODY: a stand-in that logs its call to $state/calls
@@ -51,6 +51,9 @@ fi
 if [[ -e $state/dpkg-locked && " $* " != *" DPkg::Lock::Timeout="* ]]; then
   echo "E: Could not get lock /var/lib/dpkg/lock-frontend. It is held by process 4242 (unattended-upgr)"
   exit 100
+fi
+if [[ -e $state/dpkg-locked ]]; then
+  for i in 1 2 3; do echo "Waiting for cache lock: Could not get lock /var/lib/dpkg/lock-frontend. It is held by process 4242 (unattended-upgr)..."; done
 fi
 echo "Setting up everything ..."'
 stub apt-cache 'shift; for p; do echo "$p:"; [[ -e $state/no-candidates ]] && echo "  Candidate: (none)" || echo "  Candidate: 1.0-1"; done'
@@ -137,7 +140,7 @@ setup run
 updates=$(grep -c 'update' "$state/calls")
 if ((rc == 0)) && ((updates == 4)) && called 'sleep 5' && said 'waiting for it' &&
   [[ $(grep -c 'waiting for it' "$work/out") -eq 1 ]] && called "install -y -q --no-install-recommends $run_set" &&
-  said 'Setting up everything'; then
+  said 'Setting up everything' && [[ $(grep -c 'Waiting for cache lock' "$work/out") -eq 1 ]]; then
   ok "a held lock is waited for, said once, and the install goes on"
 else not_ok "a held lock is waited for, said once, and the install goes on"; fi
 
