@@ -4,7 +4,8 @@
 #   packaging/check-package.sh BUILD-DIR
 #
 # validates the desktop file and the AppStream metainfo (errors and warnings fail), builds the
-# .deb from the built BUILD-DIR, checks its contents and dependencies, installs it with apt-get,
+# .deb from the built BUILD-DIR, checks its contents and dependencies, runs lintian on it
+# (errors and warnings fail), installs it with apt-get,
 # starts the installed program under Xvfb with openbox, checks that it maps its maximised main
 # window with the motto as title, and removes the package again. Needs root or sudo.
 set -euo pipefail
@@ -65,16 +66,12 @@ fi
 
 [[ $# -eq 1 && -f $1/CMakeCache.txt ]] || fail "usage: packaging/check-package.sh BUILD-DIR (a configured build folder)"
 build=$(cd "$1" && pwd)
-for tool in desktop-file-validate appstreamcli cpack dpkg-deb dpkg-shlibdeps file apt-get xvfb-run openbox xdotool xwininfo xprop; do
+for tool in desktop-file-validate appstreamcli cpack dpkg-deb dpkg-shlibdeps file lintian apt-get xvfb-run openbox xdotool xwininfo xprop; do
   command -v "$tool" >/dev/null || fail "$tool is missing; scripts/setup.sh installs it"
 done
-if [[ $(id -u) -eq 0 ]]; then
-  as_root=()
-elif command -v sudo >/dev/null; then
-  as_root=(sudo)
-else
-  fail "installing the package needs root or sudo"
-fi
+# shellcheck source=../scripts/apt-lib.sh
+source "$here/../scripts/apt-lib.sh"
+apt_rights || fail "installing the package needs root or sudo: $apt_why"
 
 # validate_clean TOOL ARGS...: fails on the tool's own failure and on any error or warning it
 # prints; notes pass (the id under ".example" gets one: its top-level domain is unknown to it).
@@ -90,13 +87,13 @@ validate_clean desktop-file-validate "$here/rekenrups.desktop"
 validate_clean appstreamcli validate --no-net "$here/rekenrups.metainfo.xml"
 
 echo "check-package: building the .deb"
-cmake --build "$build" --target rekenrups rekenrups_icon >/dev/null
+cmake --build "$build" --target rekenrups rekenrups_icon rekenrups_docs >/dev/null
 work=$(mktemp -d)
 chmod 755 "$work" # apt-get reads a local .deb as its own unprivileged user
 installed=false
 cleanup() {
   if $installed; then
-    "${as_root[@]}" apt-get remove -y -q -o DPkg::Lock::Timeout=120 rekenrups >/dev/null || true
+    apt_get remove -y -q rekenrups >/dev/null || true
   fi
   rm -rf "$work"
 }
@@ -107,9 +104,11 @@ debs=("$work"/rekenrups_*.deb)
 deb=${debs[0]}
 
 contents=$(dpkg-deb -c "$deb")
-for path in usr/bin/rekenrups usr/share/applications/rekenrups.desktop \
-  usr/share/icons/hicolor/32x32/apps/rekenrups.png \
-  usr/share/metainfo/example.tobbelwerk.rekenrups.metainfo.xml; do
+icons=()
+for size in 16 32 48 64 128 256; do icons+=("usr/share/icons/hicolor/${size}x$size/apps/rekenrups.png"); done
+for path in usr/bin/rekenrups usr/share/applications/rekenrups.desktop "${icons[@]}" \
+  usr/share/metainfo/example.tobbelwerk.rekenrups.metainfo.xml usr/share/man/man1/rekenrups.1.gz \
+  usr/share/doc/rekenrups/changelog.gz usr/share/doc/rekenrups/copyright; do
   grep -q " \./$path\$" <<<"$contents" || fail "the package lacks /$path"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -120,22 +119,41 @@ done
 dpkg-deb -x "$deb" "$work/root"
 validate_clean appstreamcli validate --no-net "$work/root/usr/share/metainfo/example.tobbelwerk.rekenrups.metainfo.xml" >/dev/null
 validate_clean desktop-file-validate "$work/root/usr/share/applications/rekenrups.desktop"
-file "$work/root/usr/share/icons/hicolor/32x32/apps/rekenrups.png" | grep -q 'PNG image data, 32 x 32' ||
-  fail "the installed icon is not a 32x32 PNG"
+for size in 16 32 48 64 128 256; do
+  file "$work/root/usr/share/icons/hicolor/${size}x$size/apps/rekenrups.png" | grep -q "PNG image data, $size x $size" ||
+    fail "the ${size}x$size icon is not a PNG of that size"
+done
+
+echo "check-package: lintian $(basename "$deb")"
+# lintian warns that it runs as root (it unpacks the package in a folder of its own); that line
+# is no finding about the package.
+lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || { cat "$work/lintian.log" >&2; fail "lintian found errors or warnings"; }
+grep -v '^running with root privileges' "$work/lintian.log" || true
 
 if dpkg-query -W -f='${Status}' rekenrups 2>/dev/null | grep -q 'install ok installed'; then
   fail "rekenrups is installed already; remove it first (apt-get remove rekenrups), this check will not replace it"
 fi
 echo "check-package: installing $(basename "$deb") with apt-get"
-export DEBIAN_FRONTEND=noninteractive
 installed=true
-"${as_root[@]}" apt-get install -y -q --no-install-recommends -o DPkg::Lock::Timeout=120 "$deb" >"$work/apt.log" 2>&1 ||
+apt_get install -y -q --no-install-recommends "$deb" >"$work/apt.log" 2>&1 ||
   { cat "$work/apt.log" >&2; fail "apt-get could not install the package"; }
-[[ $(command -v rekenrups) == /usr/bin/rekenrups ]] || fail "rekenrups is not found as /usr/bin/rekenrups on the PATH"
+[[ -x /usr/bin/rekenrups ]] || fail "the package did not put /usr/bin/rekenrups in place"
+# A copy from a `cmake --install` to /usr/local comes first on the PATH and in the menu: the
+# package is still checked, but whoever runs this is told.
+found=$(command -v rekenrups || true)
+if [[ $found != /usr/bin/rekenrups ]]; then
+  echo "check-package: note: $found comes before the packaged /usr/bin/rekenrups on the PATH, so" \
+    "typing rekenrups starts that copy, not the package's. If cmake --install put it there, remove it" \
+    "with: sudo cmake --build BUILD-DIR --target uninstall (README, Uninstalling). This check goes on" \
+    "with /usr/bin/rekenrups itself." >&2
+fi
+for data in /usr/local/share/applications/rekenrups.desktop "${XDG_DATA_HOME:-$HOME/.local/share}/applications/rekenrups.desktop"; do
+  if [[ -e $data ]]; then echo "check-package: note: $data stands in for the package's menu entry." >&2; fi
+done
 
 xvfb-run -a -s "-screen 0 1280x1024x24" "$here/check-package.sh" --start-installed
 
-"${as_root[@]}" apt-get remove -y -q -o DPkg::Lock::Timeout=120 rekenrups >/dev/null
+apt_get remove -y -q rekenrups >/dev/null
 installed=false
 [[ ! -e /usr/bin/rekenrups ]] || fail "/usr/bin/rekenrups is still there after removing the package"
 echo "check-package: the package installs, starts and removes cleanly"

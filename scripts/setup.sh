@@ -1,9 +1,41 @@
 #!/usr/bin/env bash
 # Installs the Debian packages of scripts/debian-packages.txt that are missing; quick when none is.
+#
+#   scripts/setup.sh run    the [run] set: what building and running rekenrups takes
+#   scripts/setup.sh test   every set, the tests' too (the default)
+#
+# As root, or through sudo. An account that may not install is told what is missing and the
+# command an administrator runs, and nothing is tried.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=apt-lib.sh
+source "$here/apt-lib.sh"
 
-mapfile -t wanted < <(sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$here/debian-packages.txt")
+case ${1:-test} in
+  run) sections=(run) ;;
+  test) sections=() ;; # every set
+  *)
+    echo "usage: scripts/setup.sh [run|test]" >&2
+    exit 2
+    ;;
+esac
+
+wanted=()
+section=
+while IFS= read -r line || [[ -n $line ]]; do
+  line=${line%%#*}
+  line=${line//[[:space:]]/}
+  [[ -z $line ]] && continue
+  if [[ $line =~ ^\[(.+)\]$ ]]; then
+    section=${BASH_REMATCH[1]}
+  elif [[ -z $section ]]; then
+    echo "rekenrups: $here/debian-packages.txt: '$line' stands before the first [set]" >&2
+    exit 2
+  elif ((${#sections[@]} == 0)) || [[ " ${sections[*]} " == *" $section "* ]]; then
+    wanted+=("$line")
+  fi
+done <"$here/debian-packages.txt"
+
 missing=()
 for package in "${wanted[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
@@ -11,16 +43,57 @@ for package in "${wanted[@]}"; do
 done
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
-if [[ $(id -u) -eq 0 ]]; then
-  as_root=()
-elif command -v sudo >/dev/null 2>&1; then
-  as_root=(sudo)
-else
-  echo "rekenrups: these packages are missing: ${missing[*]}" >&2
-  echo "Install them as root (apt-get install ${missing[*]}) or install sudo, then try again." >&2
+if ! apt_rights; then
+  cat >&2 <<MSG
+rekenrups: these Debian packages are missing:
+  ${missing[*]}
+They cannot be installed from here: $apt_why.
+An administrator installs them with this command, as root (or with sudo in front); then run
+this again:
+  apt-get install --no-install-recommends ${missing[*]}
+MSG
   exit 1
 fi
+
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+
+# true when apt's present lists hold a version of every package given
+all_reachable() {
+  local candidates
+  candidates=$(LC_ALL=C apt-cache policy "$@" 2>/dev/null | grep -c '^  Candidate: [^(]' || true)
+  [[ $candidates -eq $# ]]
+}
+
 echo "rekenrups: installing ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-"${as_root[@]}" apt-get update -q
-"${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+if ! apt_update "$log"; then
+  {
+    echo "rekenrups: apt-get update failed (above)."
+    if grep -q '/var/lib/apt/lists/lock' "$log"; then
+      echo "Another program still held the package manager after $((apt_lock_seconds / 60)) minutes;"
+      echo "nothing was installed. Try again later."
+      exit 1
+    elif grep -q 'cdrom:' "$log"; then
+      files=$(grep -ls '^[^#]*cdrom:' /etc/apt/sources.list /etc/apt/sources.list.d/* 2>/dev/null | tr '\n' ' ' || true)
+      files=${files%" "}
+      echo "A 'deb cdrom:' line, left from installing from a DVD, is in ${files:-/etc/apt/sources.list}:"
+      echo "without the disc apt cannot read it. Put a # in front of that line (as root)."
+    else
+      echo "Look at the sources in /etc/apt/sources.list and /etc/apt/sources.list.d/, and at the network."
+    fi
+  } >&2
+  if ! all_reachable "${missing[@]}"; then
+    echo "rekenrups: apt's package lists do not hold all the missing packages; nothing was installed." >&2
+    exit 1
+  fi
+  echo "rekenrups: apt's package lists hold them all the same; trying the install" >&2
+fi
+# apt says "Waiting for cache lock" once a second when its output is no terminal: once is enough.
+once_waiting() { awk '/^Waiting for cache lock/ { if (seen++) next } { print; fflush() }'; }
+if ! apt_get install -y -q --no-install-recommends "${missing[@]}" 2>&1 | tee "$log" | once_waiting; then
+  if grep -q '/var/lib/dpkg/lock' "$log"; then
+    echo "rekenrups: another program still held the package manager after $((apt_lock_seconds / 60)) minutes; try again later." >&2
+  fi
+  echo "rekenrups: apt-get could not install ${missing[*]} (above)." >&2
+  exit 1
+fi

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the release build with its tests and runs the whole suite.
+# Installs what is missing, the test tools too, builds the release build with its tests and runs
+# the whole suite.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-"$top/scripts/setup.sh"
+"$top/scripts/setup.sh" test
 "$top/scripts/build.sh" "$top/build"
 cd "$top/build"
 ctest --output-on-failure --timeout 300 -j "$(nproc)"

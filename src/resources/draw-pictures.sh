@@ -3,6 +3,8 @@
 #
 #   src/resources/draw-pictures.sh            draw all pictures
 #   src/resources/draw-pictures.sh zon logo   draw only these (file names without extension)
+#   src/resources/draw-pictures.sh menuicons  the program icon at 16 to 256 pixels, into
+#                                             packaging/icons (not shown by the program)
 #
 # Needs ImageMagick 6 (`convert`), the DejaVu fonts and python3. The drawings are plain
 # ImageMagick vector graphics (MVG), so the same tools give the same files again.
@@ -182,6 +184,20 @@ draw_rekenrups() {
     shrink "$work/rekenrups.png" "$work/rekenrups32.png" 32
     to_rgba "$work/rekenrups32.png" "$work/rekenrups.rgba" 255
     pack_ico "$here/rekenrups.ico" "$work/rekenrups.rgba:32x32:8"
+}
+
+# The same icon for menus and software centres, which show it up to 256 pixels wide: drawn
+# eight times too big (2048 pixels) and averaged down to each size, with soft edges, as PNG
+# files without time stamps in packaging/icons. The 32-pixel menu icon is the window icon
+# itself (packaging/icontopng.cpp), so it is not drawn here.
+draw_menuicons() {
+    local icons=$here/../../packaging/icons size
+    mkdir -p "$icons"
+    draw "$work/rekenrups-2048.png" 2048 2048 xc:none "$(place 0 0 8 0 "$(icon_rups)")"
+    for size in 16 48 64 128 256; do
+        "$IM" "$work/rekenrups-2048.png" -filter Box -resize "${size}x${size}" -strip \
+            -define png:exclude-chunks=date,time "PNG32:$icons/rekenrups-$size.png"
+    done
 }
 
 # ---------------------------------------------------------------------------- button icons
@@ -498,7 +514,7 @@ draw_zon() {
 }
 
 only=("$@")
-for picture in rekenrups stop start help check imgmeisje imgwit imgchinees imgkleur \
+for picture in rekenrups menuicons stop start help check imgmeisje imgwit imgchinees imgkleur \
     imgkleur2 imgkleur3 logo introzijkant plof kombinnen zon; do
     if want "$picture"; then
         echo "drawing $picture"
