@@ -110,3 +110,32 @@ window_role() {
 window_title() {
   xprop -id "$1" _NET_WM_NAME | sed -e 's/^[^"]*"//' -e 's/"$//'
 }
+
+# A session bus of the test's own with the accessibility bus on it and accessibility switched on,
+# as a desktop with a screen reader has it; exports DBUS_SESSION_BUS_ADDRESS. Programs started
+# after this show their accessible tree on the bus.
+start_accessibility() {
+  local launcher=/usr/libexec/at-spi-bus-launcher fifo address
+  [[ -x $launcher ]] || { echo "SKIP: $launcher is not installed (at-spi2-core)"; exit $SKIP; }
+  command -v dbus-daemon >/dev/null 2>&1 || { echo "SKIP: dbus-daemon is not installed"; exit $SKIP; }
+  fifo=$(mktemp -u) && mkfifo "$fifo"
+  dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$fifo" >/dev/null 2>&1 &
+  pids+=($!)
+  read -r -t 20 address <"$fifo" || fail "the session bus did not start"
+  rm -f "$fifo"
+  export DBUS_SESSION_BUS_ADDRESS=$address
+  unset AT_SPI_BUS_ADDRESS
+  "$launcher" --launch-immediately >/dev/null 2>&1 &
+  pids+=($!)
+  # Once the launcher owns its name, switch accessibility on as a screen reader does; toolkits
+  # read this when they start.
+  for _ in $(seq 100); do
+    if dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+      org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled variant:boolean:true \
+      >/dev/null 2>&1; then
+      return 0
+    fi
+    sleep 0.1
+  done
+  fail "the accessibility bus did not start"
+}
