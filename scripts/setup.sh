@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages of scripts/debian-packages.txt that are missing; quick when none is.
 #
-#   scripts/setup.sh run    the [run] set: what building and running rekenrups takes
-#   scripts/setup.sh test   every set, the tests' too (the default)
+#   scripts/setup.sh run             the [run] set: what building and running rekenrups takes
+#   scripts/setup.sh test            the [run] and [test] sets (the default)
+#   scripts/setup.sh screen-reader   those and the [screen-reader] set, for
+#                                    tests/tools/orca-transcript.sh
 #
 # As root, or through sudo. An account that may not install is told what is missing and the
 # command an administrator runs, and nothing is tried.
@@ -13,9 +15,10 @@ source "$here/apt-lib.sh"
 
 case ${1:-test} in
   run) sections=(run) ;;
-  test) sections=() ;; # every set
+  test) sections=(run test) ;;
+  screen-reader) sections=(run test screen-reader) ;;
   *)
-    echo "usage: scripts/setup.sh [run|test]" >&2
+    echo "usage: scripts/setup.sh [run|test|screen-reader]" >&2
     exit 2
     ;;
 esac
@@ -31,7 +34,7 @@ while IFS= read -r line || [[ -n $line ]]; do
   elif [[ -z $section ]]; then
     echo "rekenrups: $here/debian-packages.txt: '$line' stands before the first [set]" >&2
     exit 2
-  elif ((${#sections[@]} == 0)) || [[ " ${sections[*]} " == *" $section "* ]]; then
+  elif [[ " ${sections[*]} " == *" $section "* ]]; then
     wanted+=("$line")
   fi
 done <"$here/debian-packages.txt"

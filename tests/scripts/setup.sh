@@ -166,6 +166,18 @@ if ((rc != 0)) && said "'deb cdrom:' line" && said 'nothing was installed' && ! 
   ok "a failing update with nothing to install from stops before apt-get install"
 else not_ok "a failing update with nothing to install from stops before apt-get install"; fi
 
+# the sets: the suite's set-up leaves the screen reader out, the transcript's takes it in
+given 0 root
+setup test
+if ((rc == 0)) && called "--no-install-recommends $run_set xvfb" && ! called orca; then
+  ok "the test set comes with the run set, without the screen reader"
+else not_ok "the test set comes with the run set, without the screen reader"; fi
+given 0 root
+setup screen-reader
+if ((rc == 0)) && called "--no-install-recommends $run_set xvfb" && called " orca speech-dispatcher"; then
+  ok "the screen-reader set comes with the run and test sets"
+else not_ok "the screen-reader set comes with the run and test sets"; fi
+
 # --- nothing missing: quick, asks no one
 given 1000 leerling
 tr ' ' '\n' <<<"$run_set" >"$state/installed"
