@@ -5,8 +5,8 @@ Imported by the accessibility test and usable from the shell:
 
     atspi.py wait-window NAME [SECONDS]   waits for a showing window with that accessible name
     atspi.py focused                      prints the focused object's name, then its description
-    atspi.py division WINDOW              prints the dividend and the divisor shown in WINDOW
-    atspi.py tab-to WINDOW NAME           presses Tab until the object named NAME has the focus
+    atspi.py division [WINDOW]            prints the dividend and the divisor shown (in WINDOW)
+    atspi.py tab-to NAME                  presses Tab until the object named NAME has the focus
     atspi.py dump                         prints the whole tree, for looking at
 
 Run with Debian's own python3 (/usr/bin/python3), which has the gi bindings.
@@ -162,16 +162,17 @@ def tab_to(name, presses=20):
     raise SystemExit(f"FAIL: {presses} presses of Tab never brought the focus to {name!r}; it is on {focused()}")
 
 
-def division(win):
-    """The dividend and divisor that window win (a Node) shows, from its labels 'deeltal N' and
-    'deler M'."""
+def division(win=None):
+    """The dividend and divisor that window win (a Node; any showing window by default) shows,
+    from its labels 'deeltal N' and 'deler M'."""
     numbers = {}
-    for node in contents(win):
+    for node in contents(win) if win else walk(showing_only=True):
         match = re.fullmatch(r"(deeltal|deler) (\d+)", node.name)
         if match and node.showing:
             numbers[match[1]] = int(match[2])
     if set(numbers) != {"deeltal", "deler"}:
-        raise SystemExit(f"FAIL: {win.name!r} shows no labels 'deeltal N' and 'deler M' (found {numbers})")
+        where = repr(win.name) if win else "no showing window"
+        raise SystemExit(f"FAIL: {where} shows no labels 'deeltal N' and 'deler M' (found {numbers})")
     return numbers["deeltal"], numbers["deler"]
 
 
@@ -185,11 +186,10 @@ def main(argv):
             raise SystemExit("FAIL: nothing has the focus")
         print(node.name)
         print(node.description)
-    elif command == "division" and len(args) == 1:
-        print(*division(window(args[0])))
-    elif command == "tab-to" and len(args) == 2:
-        window(args[0])
-        tab_to(args[1])
+    elif command == "division" and len(args) <= 1:
+        print(*division(window(args[0]) if args else None))
+    elif command == "tab-to" and len(args) == 1:
+        tab_to(args[0])
     elif command == "dump" and not args:
         for node in walk():
             print(f"{node.window!r}: {node}")
