@@ -5,6 +5,7 @@
 #include "shell/frmkiesbasis1.h"
 #include "shell/mdiform2.h"
 #include "shell/program.h"
+#include "ui/random.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,8 +14,20 @@
 #include <QTest>
 
 #include <cstdio>
+#include <memory>
+#include <random>
 
 namespace {
+
+// The same divisions on every run, so that two runs can be compared picture by picture.
+class SeededRandom final : public ui::RandomSource {
+public:
+    void reseedFromClock() override {}
+    float draw() override { return std::uniform_real_distribution<float>(0.0f, 0.99999f)(m_generator); }
+
+private:
+    std::mt19937 m_generator{20261208};
+};
 
 void save(QWidget *window, const QString &folder, const QString &name)
 {
@@ -33,7 +46,7 @@ int main(int argc, char *argv[])
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
 
-    Program program;
+    Program program(std::make_unique<SeededRandom>());
     program.forms().setEndProgram([] {});
     program.start();
     save(&program.mdiForm2(), folder, QStringLiteral("main"));
