@@ -81,6 +81,11 @@ QString solutionLine(ui::Int16 deeltal, ui::Int16 deler, ui::Int16 quotient, ui:
            ui::toText(rest) + lineBreak() + QStringLiteral(" als quoti\u00ebnt en rest ");
 }
 
+QString spokenVerdict(Verdict verdict, const QString &solution)
+{
+    return (verdict == Verdict::Right ? QStringLiteral("goed, ") : QStringLiteral("fout, ")) + solution.simplified();
+}
+
 QString checkHint()
 {
     return QStringLiteral(" controleer de uitkomst ") + lineBreak() + QStringLiteral(" klik hier ! ");

@@ -31,6 +31,9 @@ CheckResult checkAnswer(const QString &quotientText, const QString &restText, ui
 // The solved division, shown after a right and a wrong answer alike.
 QString solutionLine(ui::Int16 deeltal, ui::Int16 deler, ui::Int16 quotient, ui::Int16 rest);
 
+// The verdict as a screen reader says it: "goed" or "fout", then the solved division on one line.
+QString spokenVerdict(Verdict verdict, const QString &solution);
+
 QString checkHint();
 // Shown in the hint line when a box holds text that is not a number.
 QString refusalHint();

@@ -41,13 +41,13 @@ constexpr FontDesign windowFont{};
 
 using credits::makerAddress;
 
-// name, index, kind, text, tool tip, place, font, back, fore, visible, tab, align, picture
+// name, index, kind, text, tool tip, place, font, back, fore, visible, tab, align, picture, spoken
 // clang-format off
 const ControlDesign commonDesign[] = {
-    {"cmdcontrole1", -1, Kind::PictureButton, "", "hulp", {4560, 4560, 1215, 735}, {}, lightGreen, {}, false, 22, Align::Centre, pictures::helpIcon},
-    {"cmdjuist", -1, Kind::PictureButton, "", "CONTROLE", {6720, 5640, 1575, 735}, {}, green, {}, false, 4, Align::Centre, pictures::checkIcon},
+    {"cmdcontrole1", -1, Kind::PictureButton, "", "hulp", {4560, 4560, 1215, 735}, {}, lightGreen, {}, false, 22, Align::Centre, pictures::helpIcon, "hulp stap 1"},
+    {"cmdjuist", -1, Kind::PictureButton, "", "CONTROLE", {6720, 5640, 1575, 735}, {}, green, {}, false, 4, Align::Centre, pictures::checkIcon, "controleren"},
     {"cmdstart", -1, Kind::PictureButton, "", "start", {2160, 5640, 1575, 735}, {}, purple, {}, true, 1, Align::Centre, pictures::startIcon},
-    {"cmdcontrole", -1, Kind::PictureButton, "", "hulp", {4560, 4560, 1215, 735}, {}, lightGreen, {}, false, 5, Align::Centre, pictures::helpIcon},
+    {"cmdcontrole", -1, Kind::PictureButton, "", "hulp", {4560, 4560, 1215, 735}, {}, lightGreen, {}, false, 5, Align::Centre, pictures::helpIcon, "hulp stap 2"},
     {"cmdstop", -1, Kind::PictureButton, "", "stop", {4440, 5640, 1575, 735}, {}, darkRed, {}, true, 6, Align::Centre, pictures::stopIcon},
     {"txtrest", -1, Kind::TextBox, "", "", {8160, 2520, 1815, 855}, arial36, {}, {}, true, 3},
     {"txtquotient", -1, Kind::TextBox, "", "", {5880, 2520, 1815, 855}, arial36, lightYellow, {}, true, 2},

@@ -3,6 +3,7 @@
 #include "check/answer.h"
 #include "exercise/draw.h"
 #include "exercise/exercisedesign.h"
+#include "exercise/spoken.h"
 #include "exercise/statistics.h"
 #include "help/splithelp.h"
 #include "shell/frmkiesbasis1.h"
@@ -82,6 +83,10 @@ void ExerciseScreen::createControls()
 
 void ExerciseScreen::nameForScreenReaders()
 {
+    setAccessibleName(QString::fromUtf8(m_level.spokenName));
+    for (ui::Label *answer : {lblquotient, lblrest, lblprodukt})
+        answer->keepCaptionFromScreenReaders();
+    tellScreenReaders(cmdjuist, check::checkHint());
     txtquotient->setAccessibleName(lblhulp(3).caption());
     txtrest->setAccessibleName(lblhulp(4).caption());
     lbldeeltal->setSpokenName(QStringLiteral("deeltal"));
@@ -156,10 +161,20 @@ void ExerciseScreen::wisscherm()
     quotient = 0;
     rest = 0;
     produkt = 0;
+    // What a screen reader was told of the last exercise goes with it.
+    for (QWidget *control : {static_cast<QWidget *>(txtquotient), static_cast<QWidget *>(txtrest),
+                             static_cast<QWidget *>(lbljuist), static_cast<QWidget *>(cmdstop)})
+        tellScreenReaders(control, QString());
+    tellScreenReaders(cmdstart, startHint());
 }
 
 void ExerciseScreen::cmdstart_Click()
 {
+    // A screen reader speaks what the quotient box says of itself only as the focus arrives there,
+    // so the division is drawn before the focus moves; nothing of it shows until the end.
+    m_program.random().reseedFromClock();
+    const exercise::Division drawn = exercise::drawDivision(m_level.draw, m_program.random());
+
     m_refusalShown = false;
     lbljuist->setCaption(QString());
     setBackColor(exercise::neutralBackground);
@@ -168,6 +183,8 @@ void ExerciseScreen::cmdstart_Click()
     cmdcontrole1->show();
     txtquotient->clear();
     txtrest->clear();
+    tellScreenReaders(txtquotient, exercise::spokenDivision(drawn.deeltal, drawn.deler));
+    tellScreenReaders(txtrest, QString());
     txtquotient->setFocus(Qt::OtherFocusReason);
     aantaloefeningen = ui::countUp(aantaloefeningen);
     showStatistics();
@@ -177,8 +194,6 @@ void ExerciseScreen::cmdstart_Click()
     cmdstart->hide();
     cmdjuist->show();
 
-    m_program.random().reseedFromClock();
-    const exercise::Division drawn = exercise::drawDivision(m_level.draw, m_program.random());
     deeltal = drawn.deeltal;
     deler = drawn.deler;
     quotient = drawn.quotient;
@@ -196,11 +211,31 @@ void ExerciseScreen::cmdstart_Click()
     lblquotient->setCaption(ui::toText(quotient));
     lblrest->setCaption(ui::toText(rest));
     lblprodukt->setCaption(ui::toText(produkt));
+    describeHelpButtons();
+}
+
+void ExerciseScreen::tellScreenReaders(QWidget *control, const QString &text)
+{
+    control->setAccessibleDescription(text.simplified());
+}
+
+void ExerciseScreen::describeHelpButtons()
+{
+    // Keyboard users never see the hints the mouse brings up; a screen reader reads them here.
+    if (const auto hint = help::helpHint(help::Step::One, deeltal, deler, true))
+        tellScreenReaders(cmdcontrole1, hint->text);
+    if (const auto hint = help::helpHint(help::Step::Two, deeltal, deler, m_level.step2HintStrict))
+        tellScreenReaders(cmdcontrole, hint->text);
+}
+
+QString ExerciseScreen::startHint()
+{
+    return QStringLiteral(" nieuwe oefening \r\n klik hier ! ");
 }
 
 void ExerciseScreen::cmdstart_MouseMove()
 {
-    showHoverHint(QStringLiteral(" nieuwe oefening \r\n klik hier ! "));
+    showHoverHint(startHint());
 }
 
 void ExerciseScreen::Form_MouseMove()
@@ -259,10 +294,19 @@ void ExerciseScreen::cmdjuist_Click()
         lbljuist->setCaption(solution);
     }
     showStatistics();
+    // The colour alone says nothing to a blind or colour-blind child; the focus, which hiding
+    // cmdjuist moves on, lands on a control that says the verdict.
+    const QString verdict = check::spokenVerdict(result.verdict, solution);
+    tellScreenReaders(lbljuist, verdict);
+    tellScreenReaders(cmdstop, verdict);
     cmdcontrole->hide();
     cmdstart->show();
     cmdstop->show();
     cmdjuist->hide();
+    if (QWidget *focused = focusWidget(); focused == cmdstart)
+        tellScreenReaders(cmdstart, verdict + u' ' + startHint());
+    else if (focused && focused != cmdcontrole1)
+        tellScreenReaders(focused, verdict);
 }
 
 void ExerciseScreen::cmdjuist_MouseMove()
@@ -289,15 +333,22 @@ void ExerciseScreen::cmdcontrole1_Click()
     lblhulp(7).setCaption(step.splitLine);
     aantalhulp = ui::countUp(aantalhulp);
     showStatistics();
+    // Hiding this button moves the focus on to the quotient box, which then says the split.
+    if (!step.splitLine.isEmpty())
+        tellScreenReaders(txtquotient, step.splitLine);
     cmdcontrole1->hide();
 }
 
 void ExerciseScreen::cmdcontrole_Click()
 {
+    // The smaller divisions are worked out first, so the quotient box says them as the focus arrives.
+    const auto split = help::helpStep2(deeltal, deler, quotient, m_level.step2LastTensEntry);
+    if (split)
+        tellScreenReaders(txtquotient, exercise::spokenSplit(split->left, split->right));
     txtquotient->setFocus(Qt::OtherFocusReason);
     aantalhulp = ui::countUp(aantalhulp);
     showStatistics();
-    if (const auto split = help::helpStep2(deeltal, deler, quotient, m_level.step2LastTensEntry))
+    if (split)
         showSplit(*split);
     if (m_level.step2HidesCmdcontrole)
         cmdcontrole->hide();

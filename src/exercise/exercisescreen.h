@@ -86,6 +86,10 @@ private:
     void showHelpHint(help::Step step, bool strict);
     // The hint line as the mouse moves: kept while it shows why an answer was refused.
     void showHoverHint(const QString &hint);
+    static QString startHint();
+    // What a screen reader says of a control besides its name, blanks folded.
+    static void tellScreenReaders(QWidget *control, const QString &text);
+    void describeHelpButtons();
     void takeOverTotal();
 
     Program &m_program;

@@ -66,6 +66,10 @@ struct Level {
     // Layout: the hidden lblhulp(5) and lblhulp(6), and the controls placed otherwise.
     bool hasHulp56 = false;
     std::vector<DesignChange> designChanges;
+
+    // What a screen reader calls the window, whose caption is "rekenrups" on every level: what
+    // the chooser's button for it says.
+    const char *spokenName = "";
 };
 
 const std::vector<Level> &levels();

@@ -89,6 +89,7 @@ frminfo::frminfo(Program &program) : ui::Form(program.forms(), QStringLiteral("f
     setBackColor(darkGrey);
     setFont(ui::designFont(QString::fromLatin1(ui::fonts::msSansSerif), 8.25));
     info::makeFixedDocumentWindow(*this, program.mdiForm2().documentArea(), 10185, 5925);
+    setSpokenName(QStringLiteral("over rekenrups"));
     createControls();
     connectHandlers();
 }
@@ -98,6 +99,7 @@ void frminfo::createControls()
     ProgressBar1 = new ui::ProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->moveTwips(progressBarPlace);
+    ProgressBar1->setAccessibleName(QStringLiteral("het programma sluit af"));
 
     StatusBar1 = new ui::StatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));

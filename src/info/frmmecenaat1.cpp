@@ -65,6 +65,7 @@ frmmecenaat1::frmmecenaat1(Program &program)
     setWindowIcon(ui::cachedIcon(QString::fromLatin1(pictures::programIcon)));
     setBackColor(mauve);
     info::makeFixedDocumentWindow(*this, program.mdiForm2().documentArea(), 11160, 6720);
+    setSpokenName(QStringLiteral("welkom bij rekenrups"));
     createControls();
     connectHandlers();
 }

@@ -49,7 +49,7 @@ const std::array<ControlDesign, 6> ringDesign{{
     {"imgkleur3", -1, Kind::Picture, "", "", {360, 120, 3405, 6000}, {}, {}, {}, false, -1, Align::Left, pictures::ringKleur3},
 }};
 
-const ControlDesign cmdeindeDesign{"cmdeinde", -1, Kind::PictureButton, "", "S T O P ", {5760, 6720, 1815, 735}, {}, 0x000080, {}, true, 3, Align::Centre, pictures::stopIcon};
+const ControlDesign cmdeindeDesign{"cmdeinde", -1, Kind::PictureButton, "", "S T O P ", {5760, 6720, 1815, 735}, {}, 0x000080, {}, true, 3, Align::Centre, pictures::stopIcon, "stoppen"};
 const ControlDesign label1Design{"Label1", -1, Kind::Label, "Totaal aantal juiste oefeningen:", "", {3960, 6240, 4455, 375}, totalFont, lightBlue, blue, true};
 const ControlDesign lblgemaaktDesign{"lblgemaakt", -1, Kind::Label, "", "", {8400, 6240, 1575, 375}, totalFont, lightBlue, blue, true};
 const ControlDesign image1Design{"Image1", -1, Kind::Picture, "", makerAddress, {3240, 6240, 480, 420}, {}, {}, {}, true, -1, Align::Left, pictures::smallLogo};
@@ -64,6 +64,8 @@ frmkiesbasis1::frmkiesbasis1(Program &program)
 {
     setFrameKind(ui::FrameKind::Standard);
     setWindowTitle(QStringLiteral("rekenrups"));
+    // Every window shows the same caption; a screen reader tells them apart by what they are for.
+    setAccessibleName(QStringLiteral("kies een oefening"));
     setWindowIcon(ui::cachedIcon(QString::fromLatin1(pictures::programIcon)));
     setBackColor(0xFFFFFF);
     setClientSizeTwips(10260, 7530);
@@ -81,8 +83,6 @@ void frmkiesbasis1::createControls()
         tabbed.emplace_back(level.design.tab, button);
     }
     cmdeinde = static_cast<ui::CommandButton *>(ui::buildControl(this, cmdeindeDesign));
-    // The tool tip spells the word out; a screen reader should say it.
-    cmdeinde->setAccessibleName(QStringLiteral("stop"));
     tabbed.emplace_back(cmdeindeDesign.tab, cmdeinde);
     frontToBack.push_back(cmdeinde);
     Label1 = static_cast<ui::Label *>(ui::buildControl(this, label1Design));

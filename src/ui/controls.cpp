@@ -2,6 +2,7 @@
 
 #include "ui/classicedge.h"
 
+#include <QAccessibleWidget>
 #include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -12,6 +13,36 @@
 #include <QStylePainter>
 
 namespace ui {
+
+namespace {
+
+// What a screen reader finds of a control that must tell it nothing: its place, no words.
+class SilentAccessible : public QAccessibleWidget {
+public:
+    SilentAccessible(QWidget *control, QAccessible::Role role) : QAccessibleWidget(control, role) {}
+    QString text(QAccessible::Text) const override { return {}; }
+};
+
+// Qt names a widget after its text, and describes it with its tool tip, unless a factory says otherwise.
+QAccessibleInterface *silentControls(const QString &className, QObject *object)
+{
+    if (className == u"ui::Picture")
+        return new SilentAccessible(static_cast<QWidget *>(object), QAccessible::Graphic);
+    if (className == u"ui::Label" && static_cast<Label *>(object)->captionKeptFromScreenReaders())
+        return new SilentAccessible(static_cast<QWidget *>(object), QAccessible::StaticText);
+    return nullptr;
+}
+
+void installSilentControls()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(silentControls);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+} // namespace
 
 void claimMouseMoves(QWidget *control)
 {
@@ -50,6 +81,7 @@ void setForeColor(QWidget *control, BgrColor color)
 
 Label::Label(QWidget *parent) : QLabel(parent)
 {
+    installSilentControls();
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setAlignment(Qt::AlignTop | Qt::AlignHCenter);
@@ -82,7 +114,12 @@ void Label::updateAccessibleName()
     if (m_spokenName.isEmpty())
         return;
     const QString text = m_caption.simplified();
-    setAccessibleName(text.isEmpty() ? m_spokenName : m_spokenName + u' ' + text);
+    setAccessibleName(text.isEmpty() ? QString() : m_spokenName + u' ' + text);
+}
+
+void Label::keepCaptionFromScreenReaders()
+{
+    m_captionKept = true;
 }
 
 void Label::mouseMoveEvent(QMouseEvent *event)
@@ -93,6 +130,7 @@ void Label::mouseMoveEvent(QMouseEvent *event)
 
 Picture::Picture(QWidget *parent) : QLabel(parent)
 {
+    installSilentControls();
     setAlignment(Qt::AlignTop | Qt::AlignLeft);
     setFocusPolicy(Qt::NoFocus);
     claimMouseMoves(this);

@@ -76,7 +76,19 @@ void Form::makeDocumentWindow(QMdiArea *area)
     // Closing the frame (Ctrl+F4) must hide nothing and delete nothing.
     m_subWindow->setAttribute(Qt::WA_DeleteOnClose, false);
     m_subWindow->setSystemMenu(nullptr);
+    // Only the form's own controls take the focus, not the frame round it.
+    m_subWindow->setFocusPolicy(Qt::NoFocus);
     m_subWindow->hide();
+}
+
+void Form::setSpokenName(const QString &name)
+{
+    setAccessibleName(name);
+    if (m_subWindow) {
+        // A screen reader reads a document frame's title, which this frame has no bar to show.
+        m_subWindow->setWindowTitle(name);
+        m_subWindow->widget()->setAccessibleName(name);
+    }
 }
 
 Form *Form::ofSubWindow(QMdiSubWindow *subWindow)

@@ -30,6 +30,9 @@ public:
     void makeDocumentWindow(QMdiArea *area);
     bool isDocumentWindow() const { return m_subWindow != nullptr; }
     QMdiSubWindow *subWindow() const { return m_subWindow; }
+    // What a screen reader calls the window, where its caption does not tell the windows apart;
+    // a document window's frame carries the same name.
+    void setSpokenName(const QString &name);
     // The form a document frame holds, or none.
     static Form *ofSubWindow(QMdiSubWindow *subWindow);
     // The widget that is shown, hidden and moved: the form itself or its document frame.

@@ -98,10 +98,13 @@ void applyDesign(QWidget *control, const ControlDesign &design)
         setBackColor(control, *design.back);
     if (design.fore)
         setForeColor(control, *design.fore);
-    if (*design.toolTip) {
+    if (*design.toolTip)
         control->setToolTip(QString::fromUtf8(design.toolTip));
-        // A picture button has no text of its own; its tool tip is what a screen reader says.
-        control->setAccessibleName(QString::fromUtf8(design.toolTip).simplified());
+    // A button is spoken by its caption, blanks folded; a picture button without one by what its
+    // tool tip means.
+    if (design.kind == Kind::Button || design.kind == Kind::PictureButton) {
+        const char *spoken = design.spoken ? design.spoken : *design.text ? design.text : design.toolTip;
+        control->setAccessibleName(QString::fromUtf8(spoken).simplified());
     }
     if (auto *label = qobject_cast<QLabel *>(control); label && design.kind == Kind::Label)
         label->setAlignment(toQt(design.align, design.kind));

@@ -35,6 +35,8 @@ struct ControlDesign {
     int tab = -1; // place in the tab order, -1 for none
     Align align = Align::Centre;
     const char *picture = nullptr;
+    // What a screen reader calls a picture button, where its tool tip does not say it well.
+    const char *spoken = nullptr;
 };
 
 // objectName of a control: its design name, "_index" for an array element.
