@@ -2,9 +2,9 @@
 
 namespace exercise {
 
-QString spokenDivision(ui::Int16 deeltal, ui::Int16 deler)
+QString spokenDivision(basic::Int16 deeltal, basic::Int16 deler)
 {
-    return ui::toText(deeltal) + QStringLiteral(" gedeeld door ") + ui::toText(deler);
+    return basic::toText(deeltal) + QStringLiteral(" gedeeld door ") + basic::toText(deler);
 }
 
 QString spokenSplit(const QString &left, const QString &right)

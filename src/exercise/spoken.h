@@ -1,13 +1,13 @@
 #pragma once
 
-#include "ui/int16.h"
+#include "basic/int16.h"
 
 #include <QString>
 
 namespace exercise {
 
 // What a screen reader says of a new division: "122 gedeeld door 5".
-QString spokenDivision(ui::Int16 deeltal, ui::Int16 deler);
+QString spokenDivision(basic::Int16 deeltal, basic::Int16 deler);
 
 // The two smaller divisions of the second help step on one line: "( 100 : 5 ) en ( 22 : 5 )";
 // one of them alone when the other caption is empty.

@@ -16,27 +16,43 @@ namespace ui {
 
 namespace {
 
-// What a screen reader finds of a control that must tell it nothing: its place, no words.
-class SilentAccessible : public QAccessibleWidget {
+// What a screen reader finds of a picture, which only decorates: its place, no words (Qt would
+// describe it with its tool tip).
+class PictureAccessible : public QAccessibleWidget {
 public:
-    SilentAccessible(QWidget *control, QAccessible::Role role) : QAccessibleWidget(control, role) {}
+    explicit PictureAccessible(QWidget *picture) : QAccessibleWidget(picture, QAccessible::Graphic) {}
     QString text(QAccessible::Text) const override { return {}; }
 };
 
-// Qt names a widget after its text, and describes it with its tool tip, unless a factory says otherwise.
-QAccessibleInterface *silentControls(const QString &className, QObject *object)
+// A label is read by its spoken name or its caption, unless its caption is kept from screen
+// readers; that is asked each time, as the interface may exist before the label is told.
+class LabelAccessible : public QAccessibleWidget {
+public:
+    explicit LabelAccessible(Label *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    QString text(QAccessible::Text text) const override
+    {
+        const auto *label = static_cast<const Label *>(widget());
+        if (label->captionKeptFromScreenReaders())
+            return {};
+        if (text == QAccessible::Name)
+            return label->accessibleName().isEmpty() ? label->caption().simplified() : label->accessibleName();
+        return QAccessibleWidget::text(text);
+    }
+};
+
+QAccessibleInterface *labelsAndPictures(const QString &className, QObject *object)
 {
     if (className == u"ui::Picture")
-        return new SilentAccessible(static_cast<QWidget *>(object), QAccessible::Graphic);
-    if (className == u"ui::Label" && static_cast<Label *>(object)->captionKeptFromScreenReaders())
-        return new SilentAccessible(static_cast<QWidget *>(object), QAccessible::StaticText);
+        return new PictureAccessible(static_cast<QWidget *>(object));
+    if (className == u"ui::Label")
+        return new LabelAccessible(static_cast<Label *>(object));
     return nullptr;
 }
 
-void installSilentControls()
+void installAccessibleLabelsAndPictures()
 {
     static const bool installed = [] {
-        QAccessible::installFactory(silentControls);
+        QAccessible::installFactory(labelsAndPictures);
         return true;
     }();
     Q_UNUSED(installed);
@@ -81,7 +97,7 @@ void setForeColor(QWidget *control, BgrColor color)
 
 Label::Label(QWidget *parent) : QLabel(parent)
 {
-    installSilentControls();
+    installAccessibleLabelsAndPictures();
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setAlignment(Qt::AlignTop | Qt::AlignHCenter);
@@ -130,7 +146,7 @@ void Label::mouseMoveEvent(QMouseEvent *event)
 
 Picture::Picture(QWidget *parent) : QLabel(parent)
 {
-    installSilentControls();
+    installAccessibleLabelsAndPictures();
     setAlignment(Qt::AlignTop | Qt::AlignLeft);
     setFocusPolicy(Qt::NoFocus);
     claimMouseMoves(this);

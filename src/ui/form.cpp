@@ -28,7 +28,7 @@ public:
         layout->addWidget(form);
         // Taken out of its own window the form is hidden, and a hidden child's size never reaches
         // the layout.
-        form->show();
+        static_cast<QWidget *>(form)->show();
     }
 
     static constexpr int width = 3;
@@ -103,10 +103,18 @@ QWidget *Form::windowWidget()
     return m_subWindow ? static_cast<QWidget *>(m_subWindow) : this;
 }
 
+void Form::setVisible(bool visible)
+{
+    Q_ASSERT_X(!visible || !isWindow() || m_showing, "ui::Form", "a form is shown with Show()");
+    QWidget::setVisible(visible);
+}
+
 void Form::Show()
 {
     QWidget *window = windowWidget();
+    m_showing = true;
     window->show();
+    m_showing = false;
     window->raise();
     if (m_subWindow) {
         show();

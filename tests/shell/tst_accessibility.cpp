@@ -55,12 +55,12 @@ private:
     void queue(const ExerciseScreen &screen, int deeltal, int deler);
     QList<QWidget *> allWindows();
     std::unique_ptr<Program> program;
-    ui::ScriptedRandom *random = nullptr;
+    basic::ScriptedRandom *random = nullptr;
 };
 
 void TestAccessibility::init()
 {
-    auto scripted = std::make_unique<ui::ScriptedRandom>();
+    auto scripted = std::make_unique<basic::ScriptedRandom>();
     random = scripted.get();
     program = std::make_unique<Program>(std::move(scripted));
     program->forms().setEndProgram([] {});
@@ -75,7 +75,7 @@ void TestAccessibility::cleanup()
 ExerciseScreen &TestAccessibility::open(const QString &window)
 {
     program->kiesbasis1().openLevel(window);
-    auto &screen = static_cast<ExerciseScreen &>(program->exerciseScreen(window));
+    auto &screen = program->exerciseScreen(window);
     if (!QTest::qWaitForWindowActive(&screen))
         qWarning("%s did not become active", qPrintable(window));
     return screen;
@@ -183,8 +183,7 @@ void TestAccessibility::chooserButtonsAreNamedByTheirCaptions()
     }
     QCOMPARE(spoken(chooser.cmdeinde), QStringLiteral("stoppen"));
     QCOMPARE(spoken(&program->frmmecenaat1()), QStringLiteral("welkom bij rekenrups"));
-    QCOMPARE(spoken(static_cast<frmmecenaat1 &>(program->frmmecenaat1()).cmdkombinnen),
-             QStringLiteral("Klik hier en start !"));
+    QCOMPARE(spoken(program->frmmecenaat1().cmdkombinnen), QStringLiteral("Klik hier en start !"));
 }
 
 void TestAccessibility::verdictReachesTheFocusedControl_data()
@@ -269,7 +268,7 @@ void TestAccessibility::answersAndDecorationSayNothing()
 void TestAccessibility::informationScreenIsReadable()
 {
     program->kiesbasis1().cmdeinde_Click();
-    auto &info = static_cast<frminfo &>(program->frminfo());
+    auto &info = program->frminfo();
     QCOMPARE(spoken(&info), QStringLiteral("over rekenrups"));
     QCOMPARE(spoken(info.ProgressBar1), QStringLiteral("het programma sluit af"));
     const QString bar = spoken(info.StatusBar1);

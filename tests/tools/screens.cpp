@@ -1,11 +1,13 @@
 // Renders the program's windows in a few states to PNG files, for looking at the layout:
 //   rekenrups_screens <folder>   (any platform; QT_SCALE_FACTOR=2 shows the high-DPI look)
+#include "basic/random.h"
 #include "exercise/exercisescreen.h"
 #include "exercise/level.h"
+#include "info/frminfo.h"
+#include "info/frmmecenaat1.h"
 #include "shell/frmkiesbasis1.h"
 #include "shell/mdiform2.h"
 #include "shell/program.h"
-#include "ui/random.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,7 +22,7 @@
 namespace {
 
 // The same divisions on every run, so that two runs can be compared picture by picture.
-class SeededRandom final : public ui::RandomSource {
+class SeededRandom final : public basic::RandomSource {
 public:
     void reseedFromClock() override {}
     float draw() override { return std::uniform_real_distribution<float>(0.0f, 0.99999f)(m_generator); }
@@ -58,7 +60,7 @@ int main(int argc, char *argv[])
         frmkiesbasis1 &chooser = program.kiesbasis1();
         chooser.Show();
         QTest::mouseClick(chooser.findChild<QPushButton *>(QString::fromLatin1(level.chooserButton)), Qt::LeftButton);
-        auto &screen = static_cast<ExerciseScreen &>(program.exerciseScreen(name));
+        auto &screen = program.exerciseScreen(name);
         save(&screen, folder, name + QStringLiteral("-ready"));
         QTest::mouseClick(screen.cmdstart, Qt::LeftButton);
         screen.cmdstart_MouseMove();

@@ -1,6 +1,6 @@
-#include "ui/statusbar.h"
+#include "ui/commoncontrols/statusbar.h"
 
-#include "ui/progressbar.h"
+#include "ui/commoncontrols/progressbar.h"
 #include "ui/twips.h"
 
 #include <QDate>
