@@ -227,7 +227,8 @@ void TestAccessibility::newDivisionAndHelpStepsReachTheQuotientBox()
     queue(screen, 122, 5);
     // The description is there by the time the focus arrives, which is when it is spoken.
     QString toldOnArrival;
-    QObject::connect(qApp, &QApplication::focusChanged, &screen, [&](QWidget *, QWidget *now) {
+    QObject listening; // ends the connection with this test, before the screen is torn down
+    QObject::connect(qApp, &QApplication::focusChanged, &listening, [&](QWidget *, QWidget *now) {
         if (now == screen.txtquotient)
             toldOnArrival = spoken(now, QAccessible::Description);
     });
