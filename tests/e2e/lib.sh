@@ -110,8 +110,8 @@ window_role() {
 # Waits up to $1 seconds for the program to end; fails with "$2" if it does not. Sets code to its
 # exit code.
 wait_for_end() {
-  local tenths=$(($1 * 20))
-  for _ in $(seq "$tenths"); do
+  local steps=$(($1 * 20))
+  for _ in $(seq "$steps"); do
     kill -0 "$app" 2>/dev/null || break
     sleep 0.05
   done
