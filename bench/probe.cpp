@@ -1,4 +1,7 @@
 #include "benchreport.h"
+#include "exercise/exercisescreen.h"
+#include "info/frminfo.h"
+#include "info/frmmecenaat1.h"
 #include "shell/frmkiesbasis1.h"
 #include "shell/mdiform2.h"
 #include "shell/program.h"

@@ -58,7 +58,7 @@ std::optional<double> readTypedNumber(const QString &text)
     return negative ? -value : value;
 }
 
-CheckResult checkAnswer(const QString &quotientText, const QString &restText, ui::Int16 quotient, ui::Int16 rest)
+CheckResult checkAnswer(const QString &quotientText, const QString &restText, basic::Int16 quotient, basic::Int16 rest)
 {
     const QString quotientBox = boxAfterEmptyStep(quotientText);
     const QString restBox = boxAfterEmptyStep(restText);
@@ -73,12 +73,17 @@ CheckResult checkAnswer(const QString &quotientText, const QString &restText, ui
     return {right ? Verdict::Right : Verdict::Wrong, std::nullopt, quotientBox, restBox};
 }
 
-QString solutionLine(ui::Int16 deeltal, ui::Int16 deler, ui::Int16 quotient, ui::Int16 rest)
+QString solutionLine(basic::Int16 deeltal, basic::Int16 deler, basic::Int16 quotient, basic::Int16 rest)
 {
     const QString blank = QStringLiteral(" ");
-    return ui::toText(deeltal) + blank + QStringLiteral(":") + blank + ui::toText(deler) + blank +
-           QStringLiteral(" = ") + blank + ui::toText(quotient) + blank + QStringLiteral(" rest ") + blank +
-           ui::toText(rest) + lineBreak() + QStringLiteral(" als quoti\u00ebnt en rest ");
+    return basic::toText(deeltal) + blank + QStringLiteral(":") + blank + basic::toText(deler) + blank +
+           QStringLiteral(" = ") + blank + basic::toText(quotient) + blank + QStringLiteral(" rest ") + blank +
+           basic::toText(rest) + lineBreak() + QStringLiteral(" als quoti\u00ebnt en rest ");
+}
+
+QString spokenVerdict(Verdict verdict, const QString &solution)
+{
+    return (verdict == Verdict::Right ? QStringLiteral("goed, ") : QStringLiteral("fout, ")) + solution.simplified();
 }
 
 QString checkHint()

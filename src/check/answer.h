@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/int16.h"
+#include "basic/int16.h"
 
 #include <QString>
 
@@ -26,10 +26,13 @@ struct CheckResult {
     QString restText;
 };
 
-CheckResult checkAnswer(const QString &quotientText, const QString &restText, ui::Int16 quotient, ui::Int16 rest);
+CheckResult checkAnswer(const QString &quotientText, const QString &restText, basic::Int16 quotient, basic::Int16 rest);
 
 // The solved division, shown after a right and a wrong answer alike.
-QString solutionLine(ui::Int16 deeltal, ui::Int16 deler, ui::Int16 quotient, ui::Int16 rest);
+QString solutionLine(basic::Int16 deeltal, basic::Int16 deler, basic::Int16 quotient, basic::Int16 rest);
+
+// The verdict as a screen reader says it: "goed" or "fout", then the solved division on one line.
+QString spokenVerdict(Verdict verdict, const QString &solution);
 
 QString checkHint();
 // Shown in the hint line when a box holds text that is not a number.

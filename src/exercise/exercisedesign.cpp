@@ -1,8 +1,8 @@
 #include "exercise/exercisedesign.h"
 
 #include "info/credits.h"
+#include "resources/pictures.h"
 #include "ui/fonts.h"
-#include "ui/pictures.h"
 
 #include <algorithm>
 #include <cstring>
@@ -41,43 +41,43 @@ constexpr FontDesign windowFont{};
 
 using credits::makerAddress;
 
-// name, index, kind, text, tool tip, place, font, back, fore, visible, tab, align, picture
+// Front to back, as the design lists them.
 // clang-format off
 const ControlDesign commonDesign[] = {
-    {"cmdcontrole1", -1, Kind::PictureButton, "", "hulp", {4560, 4560, 1215, 735}, {}, lightGreen, {}, false, 22, Align::Centre, pictures::helpIcon},
-    {"cmdjuist", -1, Kind::PictureButton, "", "CONTROLE", {6720, 5640, 1575, 735}, {}, green, {}, false, 4, Align::Centre, pictures::checkIcon},
-    {"cmdstart", -1, Kind::PictureButton, "", "start", {2160, 5640, 1575, 735}, {}, purple, {}, true, 1, Align::Centre, pictures::startIcon},
-    {"cmdcontrole", -1, Kind::PictureButton, "", "hulp", {4560, 4560, 1215, 735}, {}, lightGreen, {}, false, 5, Align::Centre, pictures::helpIcon},
-    {"cmdstop", -1, Kind::PictureButton, "", "stop", {4440, 5640, 1575, 735}, {}, darkRed, {}, true, 6, Align::Centre, pictures::stopIcon},
-    {"txtrest", -1, Kind::TextBox, "", "", {8160, 2520, 1815, 855}, arial36, {}, {}, true, 3},
-    {"txtquotient", -1, Kind::TextBox, "", "", {5880, 2520, 1815, 855}, arial36, lightYellow, {}, true, 2},
-    {"cmddeler", -1, Kind::Button, "deler", "", {120, 5880, 1935, 615}, sans8, {}, {}, false, 10},
-    {"cmddeel", -1, Kind::Button, "vermenigvuldigen", "", {360, 4920, 1575, 615}, sans8, {}, {}, false, 0},
-    {"lbljuist", -1, Kind::Label, "", "", {6120, 3480, 3855, 855}, sans18, teal, white, true, 23},
-    {"lblhulp", 7, Kind::Label, "", "", {360, 1680, 5415, 735}, arial27, teal, white, true, 21},
-    {"lblhulp", 4, Kind::Label, "rest", "", {8160, 720, 1695, 735}, arial20, teal, white, true, 20},
-    {"lblhulp", 3, Kind::Label, "quotiënt", "", {6000, 720, 1695, 735}, arial20, teal, white, true, 19},
-    {"lblhulp", 2, Kind::Label, "", "", {360, 4560, 4095, 735}, arial15, teal, white, true, 18},
-    {"lblhulp", 0, Kind::Label, "", "", {360, 3600, 2415, 735}, arial24, teal, white, true, 17},
-    {"lblhulp", 1, Kind::Label, "", "", {3360, 3600, 2415, 735}, arial24, teal, white, true, 16},
-    {"Shape1", -1, Kind::Shape, "", "", {240, 3480, 5775, 1935}, {}, lightBlue},
-    {"lblteken", 1, Kind::Label, "=", "", {4800, 2520, 975, 855}, arial36Bold, teal, white, true, 15},
-    {"lblteken", 0, Kind::Label, ":", "", {2040, 2520, 735, 855}, arial36Bold, teal, white, true, 14},
-    {"lblaantal", -1, Kind::Label, "", "", {360, 120, 5415, 1335}, windowFont, teal, white, true, 13},
-    {"Image1", -1, Kind::Picture, "", makerAddress, {9480, 6360, 480, 420}, {}, {}, {}, true, -1, Align::Left, pictures::smallLogo},
-    {"lblprodukt", -1, Kind::Label, "", "", {360, 5160, 1455, 735}, sans24, {}, {}, false, 12},
-    {"lblrest", -1, Kind::Label, "", "", {120, 4920, 1455, 375}, sans24, {}, {}, false, 11},
-    {"lbldeler", -1, Kind::Label, "", "", {2760, 2520, 2055, 855}, arial36Bold, teal, white, true, 9, Align::Left},
-    {"lbldeeltal", -1, Kind::Label, "", "", {360, 2520, 1695, 855}, arial36Bold, teal, white, true, 8},
-    {"lblquotient", -1, Kind::Label, "", "", {240, 5400, 1575, 495}, sans18, lightYellow, {}, false, 7},
+    {.name = "cmdcontrole1", .kind = Kind::PictureButton, .toolTip = "hulp", .place = {4560, 4560, 1215, 735}, .back = lightGreen, .visible = false, .tab = 22, .picture = pictures::helpIcon, .spoken = "hulp stap 1"},
+    {.name = "cmdjuist", .kind = Kind::PictureButton, .toolTip = "CONTROLE", .place = {6720, 5640, 1575, 735}, .back = green, .visible = false, .tab = 4, .picture = pictures::checkIcon, .spoken = "controleren"},
+    {.name = "cmdstart", .kind = Kind::PictureButton, .toolTip = "start", .place = {2160, 5640, 1575, 735}, .back = purple, .tab = 1, .picture = pictures::startIcon},
+    {.name = "cmdcontrole", .kind = Kind::PictureButton, .toolTip = "hulp", .place = {4560, 4560, 1215, 735}, .back = lightGreen, .visible = false, .tab = 5, .picture = pictures::helpIcon, .spoken = "hulp stap 2"},
+    {.name = "cmdstop", .kind = Kind::PictureButton, .toolTip = "stop", .place = {4440, 5640, 1575, 735}, .back = darkRed, .tab = 6, .picture = pictures::stopIcon},
+    {.name = "txtrest", .kind = Kind::TextBox, .place = {8160, 2520, 1815, 855}, .font = arial36, .tab = 3},
+    {.name = "txtquotient", .kind = Kind::TextBox, .place = {5880, 2520, 1815, 855}, .font = arial36, .back = lightYellow, .tab = 2},
+    {.name = "cmddeler", .kind = Kind::Button, .text = "deler", .place = {120, 5880, 1935, 615}, .font = sans8, .visible = false, .tab = 10},
+    {.name = "cmddeel", .kind = Kind::Button, .text = "vermenigvuldigen", .place = {360, 4920, 1575, 615}, .font = sans8, .visible = false, .tab = 0},
+    {.name = "lbljuist", .kind = Kind::Label, .place = {6120, 3480, 3855, 855}, .font = sans18, .back = teal, .fore = white, .tab = 23},
+    {.name = "lblhulp", .index = 7, .kind = Kind::Label, .place = {360, 1680, 5415, 735}, .font = arial27, .back = teal, .fore = white, .tab = 21},
+    {.name = "lblhulp", .index = 4, .kind = Kind::Label, .text = "rest", .place = {8160, 720, 1695, 735}, .font = arial20, .back = teal, .fore = white, .tab = 20},
+    {.name = "lblhulp", .index = 3, .kind = Kind::Label, .text = "quotiënt", .place = {6000, 720, 1695, 735}, .font = arial20, .back = teal, .fore = white, .tab = 19},
+    {.name = "lblhulp", .index = 2, .kind = Kind::Label, .place = {360, 4560, 4095, 735}, .font = arial15, .back = teal, .fore = white, .tab = 18},
+    {.name = "lblhulp", .index = 0, .kind = Kind::Label, .place = {360, 3600, 2415, 735}, .font = arial24, .back = teal, .fore = white, .tab = 17},
+    {.name = "lblhulp", .index = 1, .kind = Kind::Label, .place = {3360, 3600, 2415, 735}, .font = arial24, .back = teal, .fore = white, .tab = 16},
+    {.name = "Shape1", .kind = Kind::Shape, .place = {240, 3480, 5775, 1935}, .back = lightBlue},
+    {.name = "lblteken", .index = 1, .kind = Kind::Label, .text = "=", .place = {4800, 2520, 975, 855}, .font = arial36Bold, .back = teal, .fore = white, .tab = 15},
+    {.name = "lblteken", .index = 0, .kind = Kind::Label, .text = ":", .place = {2040, 2520, 735, 855}, .font = arial36Bold, .back = teal, .fore = white, .tab = 14},
+    {.name = "lblaantal", .kind = Kind::Label, .place = {360, 120, 5415, 1335}, .font = windowFont, .back = teal, .fore = white, .tab = 13},
+    {.name = "Image1", .kind = Kind::Picture, .toolTip = makerAddress, .place = {9480, 6360, 480, 420}, .align = Align::Left, .picture = pictures::smallLogo},
+    {.name = "lblprodukt", .kind = Kind::Label, .place = {360, 5160, 1455, 735}, .font = sans24, .visible = false, .tab = 12},
+    {.name = "lblrest", .kind = Kind::Label, .place = {120, 4920, 1455, 375}, .font = sans24, .visible = false, .tab = 11},
+    {.name = "lbldeler", .kind = Kind::Label, .place = {2760, 2520, 2055, 855}, .font = arial36Bold, .back = teal, .fore = white, .tab = 9, .align = Align::Left},
+    {.name = "lbldeeltal", .kind = Kind::Label, .place = {360, 2520, 1695, 855}, .font = arial36Bold, .back = teal, .fore = white, .tab = 8},
+    {.name = "lblquotient", .kind = Kind::Label, .place = {240, 5400, 1575, 495}, .font = sans18, .back = lightYellow, .visible = false, .tab = 7},
 };
 // clang-format on
 
 // Only some screens have these; they lie just behind lblhulp(7).
 // clang-format off
 const ControlDesign hulp56Design[] = {
-    {"lblhulp", 5, Kind::Label, "", "", {360, 1680, 1215, 735}, arial27, teal, white, false, 21},
-    {"lblhulp", 6, Kind::Label, "", "", {1680, 1680, 1215, 735}, arial27, teal, white, false, 22},
+    {.name = "lblhulp", .index = 5, .kind = Kind::Label, .place = {360, 1680, 1215, 735}, .font = arial27, .back = teal, .fore = white, .visible = false, .tab = 21},
+    {.name = "lblhulp", .index = 6, .kind = Kind::Label, .place = {1680, 1680, 1215, 735}, .font = arial27, .back = teal, .fore = white, .visible = false, .tab = 22},
 };
 // clang-format on
 
@@ -87,6 +87,17 @@ bool sameControl(const ControlDesign &row, const char *name, int index)
 }
 
 } // namespace
+
+ui::WindowDesign exerciseWindow(const Level &level)
+{
+    return {.caption = "rekenrups",
+            .spoken = level.spokenName,
+            .frame = ui::FrameKind::CaptionOnly,
+            .clientWidth = clientWidthTwips,
+            .clientHeight = clientHeightTwips,
+            .back = neutralBackground,
+            .font = {ui::fonts::msSansSerif, 12}};
+}
 
 std::vector<ControlDesign> exerciseDesign(const Level &level)
 {

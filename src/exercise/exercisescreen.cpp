@@ -3,13 +3,12 @@
 #include "check/answer.h"
 #include "exercise/draw.h"
 #include "exercise/exercisedesign.h"
+#include "exercise/spoken.h"
 #include "exercise/statistics.h"
 #include "help/splithelp.h"
 #include "shell/frmkiesbasis1.h"
-#include "shell/program.h"
-#include "ui/fonts.h"
+#include "shell/windows.h"
 #include "ui/layout.h"
-#include "ui/pictures.h"
 
 #include <stdexcept>
 
@@ -18,70 +17,48 @@ namespace {
 constexpr ui::BgrColor green = 0x00FF00;
 constexpr ui::BgrColor red = 0x0000FF;
 
-template <typename Control> Control *designed(QWidget *form, const char *name)
-{
-    auto *control = form->findChild<Control *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
-    if (!control)
-        throw std::logic_error(std::string("exercise screen lacks ") + name);
-    return control;
-}
-
 } // namespace
 
-ExerciseScreen::ExerciseScreen(Program &program, const exercise::Level &level)
-    : ui::Form(program.forms(), QString::fromLatin1(level.windowName)), m_program(program), m_level(level)
+ExerciseScreen::ExerciseScreen(Windows &windows, const exercise::Level &level)
+    : ui::Form(windows.forms(), QString::fromLatin1(level.windowName)), m_windows(windows), m_level(level)
 {
-    // A resizable frame whose title bar has no buttons: the screen is left through cmdstop only.
-    setFrameKind(ui::FrameKind::CaptionOnly);
-    setWindowTitle(QStringLiteral("rekenrups"));
-    setWindowIcon(ui::cachedIcon(QString::fromLatin1(pictures::programIcon)));
-    setFont(ui::designFont(QString::fromLatin1(ui::fonts::msSansSerif), 12));
-    setBackColor(exercise::neutralBackground);
-    setClientSizeTwips(exercise::clientWidthTwips, exercise::clientHeightTwips);
     createControls();
+    nameForScreenReaders();
     connectHandlers();
 }
 
 void ExerciseScreen::createControls()
 {
-    std::vector<QWidget *> frontToBack;
-    std::vector<std::pair<int, QWidget *>> tabbed;
-    for (const ui::ControlDesign &row : exercise::exerciseDesign(m_level)) {
-        QWidget *control = ui::buildControl(this, row);
-        frontToBack.push_back(control);
-        if (row.tab >= 0)
-            tabbed.emplace_back(row.tab, control);
-        if (std::string_view(row.name) == "lblhulp")
-            lblhulp.add(row.index, static_cast<ui::Label *>(control));
-        else if (std::string_view(row.name) == "lblteken")
-            lblteken.add(row.index, static_cast<ui::Label *>(control));
-    }
-    ui::stackFrontToBack(frontToBack);
-    setTabOrder(ui::applyTabOrder(tabbed));
-
-    cmdcontrole1 = designed<ui::CommandButton>(this, "cmdcontrole1");
-    cmdjuist = designed<ui::CommandButton>(this, "cmdjuist");
-    cmdstart = designed<ui::CommandButton>(this, "cmdstart");
-    cmdcontrole = designed<ui::CommandButton>(this, "cmdcontrole");
-    cmdstop = designed<ui::CommandButton>(this, "cmdstop");
-    cmddeler = designed<ui::CommandButton>(this, "cmddeler");
-    cmddeel = designed<ui::CommandButton>(this, "cmddeel");
-    txtrest = designed<ui::TextBox>(this, "txtrest");
-    txtquotient = designed<ui::TextBox>(this, "txtquotient");
-    lbljuist = designed<ui::Label>(this, "lbljuist");
-    lblaantal = designed<ui::Label>(this, "lblaantal");
-    lblprodukt = designed<ui::Label>(this, "lblprodukt");
-    lblrest = designed<ui::Label>(this, "lblrest");
-    lbldeler = designed<ui::Label>(this, "lbldeler");
-    lbldeeltal = designed<ui::Label>(this, "lbldeeltal");
-    lblquotient = designed<ui::Label>(this, "lblquotient");
-    Shape1 = designed<ui::Shape>(this, "Shape1");
-    Image1 = designed<ui::Picture>(this, "Image1");
-    nameForScreenReaders();
+    // A resizable frame whose title bar has no buttons: the screen is left through cmdstop only.
+    const ui::Controls controls =
+        ui::buildWindow(*this, exercise::exerciseWindow(m_level), exercise::exerciseDesign(m_level));
+    cmdcontrole1 = controls.get<ui::CommandButton>("cmdcontrole1");
+    cmdjuist = controls.get<ui::CommandButton>("cmdjuist");
+    cmdstart = controls.get<ui::CommandButton>("cmdstart");
+    cmdcontrole = controls.get<ui::CommandButton>("cmdcontrole");
+    cmdstop = controls.get<ui::CommandButton>("cmdstop");
+    cmddeler = controls.get<ui::CommandButton>("cmddeler");
+    cmddeel = controls.get<ui::CommandButton>("cmddeel");
+    txtrest = controls.get<ui::TextBox>("txtrest");
+    txtquotient = controls.get<ui::TextBox>("txtquotient");
+    lbljuist = controls.get<ui::Label>("lbljuist");
+    lblaantal = controls.get<ui::Label>("lblaantal");
+    lblprodukt = controls.get<ui::Label>("lblprodukt");
+    lblrest = controls.get<ui::Label>("lblrest");
+    lbldeler = controls.get<ui::Label>("lbldeler");
+    lbldeeltal = controls.get<ui::Label>("lbldeeltal");
+    lblquotient = controls.get<ui::Label>("lblquotient");
+    lblhulp = controls.array<ui::Label>("lblhulp");
+    lblteken = controls.array<ui::Label>("lblteken");
+    Shape1 = controls.get<ui::Shape>("Shape1");
+    Image1 = controls.get<ui::Picture>("Image1");
 }
 
 void ExerciseScreen::nameForScreenReaders()
 {
+    for (ui::Label *answer : {lblquotient, lblrest, lblprodukt})
+        answer->keepCaptionFromScreenReaders();
+    tellScreenReaders(cmdjuist, check::checkHint());
     txtquotient->setAccessibleName(lblhulp(3).caption());
     txtrest->setAccessibleName(lblhulp(4).caption());
     lbldeeltal->setSpokenName(QStringLiteral("deeltal"));
@@ -113,7 +90,7 @@ void ExerciseScreen::connectHandlers()
 
 void ExerciseScreen::takeOverTotal()
 {
-    totaaljuist = ui::captionToInt16(m_program.kiesbasis1().lblgemaakt->caption());
+    totaaljuist = basic::captionToInt16(m_windows.kiesbasis1().lblgemaakt->caption());
 }
 
 void ExerciseScreen::Form_Load()
@@ -156,10 +133,20 @@ void ExerciseScreen::wisscherm()
     quotient = 0;
     rest = 0;
     produkt = 0;
+    // What a screen reader was told of the last exercise goes with it.
+    for (QWidget *control : {static_cast<QWidget *>(txtquotient), static_cast<QWidget *>(txtrest),
+                             static_cast<QWidget *>(lbljuist), static_cast<QWidget *>(cmdstop)})
+        tellScreenReaders(control, QString());
+    tellScreenReaders(cmdstart, startHint());
 }
 
 void ExerciseScreen::cmdstart_Click()
 {
+    // A screen reader speaks what the quotient box says of itself only as the focus arrives there,
+    // so the division is drawn before the focus moves; nothing of it shows until the end.
+    m_windows.random().reseedFromClock();
+    const exercise::Division drawn = exercise::drawDivision(m_level.draw, m_windows.random());
+
     m_refusalShown = false;
     lbljuist->setCaption(QString());
     setBackColor(exercise::neutralBackground);
@@ -168,8 +155,10 @@ void ExerciseScreen::cmdstart_Click()
     cmdcontrole1->show();
     txtquotient->clear();
     txtrest->clear();
+    tellScreenReaders(txtquotient, exercise::spokenDivision(drawn.deeltal, drawn.deler));
+    tellScreenReaders(txtrest, QString());
     txtquotient->setFocus(Qt::OtherFocusReason);
-    aantaloefeningen = ui::countUp(aantaloefeningen);
+    aantaloefeningen = basic::countUp(aantaloefeningen);
     showStatistics();
     if (m_level.startShowsCmdcontrole)
         cmdcontrole->show();
@@ -177,8 +166,6 @@ void ExerciseScreen::cmdstart_Click()
     cmdstart->hide();
     cmdjuist->show();
 
-    m_program.random().reseedFromClock();
-    const exercise::Division drawn = exercise::drawDivision(m_level.draw, m_program.random());
     deeltal = drawn.deeltal;
     deler = drawn.deler;
     quotient = drawn.quotient;
@@ -190,17 +177,37 @@ void ExerciseScreen::cmdstart_Click()
         tientalprodukt = drawn.tientalprodukt;
     }
     if (m_level.startFillsRest)
-        txtrest->setText(ui::toText(rest));
-    lbldeeltal->setCaption(ui::toText(deeltal));
-    lbldeler->setCaption(ui::toText(deler));
-    lblquotient->setCaption(ui::toText(quotient));
-    lblrest->setCaption(ui::toText(rest));
-    lblprodukt->setCaption(ui::toText(produkt));
+        txtrest->setText(basic::toText(rest));
+    lbldeeltal->setCaption(basic::toText(deeltal));
+    lbldeler->setCaption(basic::toText(deler));
+    lblquotient->setCaption(basic::toText(quotient));
+    lblrest->setCaption(basic::toText(rest));
+    lblprodukt->setCaption(basic::toText(produkt));
+    describeHelpButtons();
+}
+
+void ExerciseScreen::tellScreenReaders(QWidget *control, const QString &text)
+{
+    control->setAccessibleDescription(text.simplified());
+}
+
+void ExerciseScreen::describeHelpButtons()
+{
+    // Keyboard users never see the hints the mouse brings up; a screen reader reads them here.
+    if (const auto hint = help::helpHint(help::Step::One, deeltal, deler, true))
+        tellScreenReaders(cmdcontrole1, hint->text);
+    if (const auto hint = help::helpHint(help::Step::Two, deeltal, deler, m_level.step2HintStrict))
+        tellScreenReaders(cmdcontrole, hint->text);
+}
+
+QString ExerciseScreen::startHint()
+{
+    return QStringLiteral(" nieuwe oefening \r\n klik hier ! ");
 }
 
 void ExerciseScreen::cmdstart_MouseMove()
 {
-    showHoverHint(QStringLiteral(" nieuwe oefening \r\n klik hier ! "));
+    showHoverHint(startHint());
 }
 
 void ExerciseScreen::Form_MouseMove()
@@ -219,8 +226,8 @@ void ExerciseScreen::cmdstop_Click()
 {
     wisscherm();
     lbljuist->setCaption(QString());
-    m_program.kiesbasis1().lblgemaakt->setCaption(ui::toText(totaaljuist));
-    m_program.kiesbasis1().Show();
+    m_windows.kiesbasis1().lblgemaakt->setCaption(basic::toText(totaaljuist));
+    m_windows.kiesbasis1().Show();
     Hide();
 }
 
@@ -250,19 +257,28 @@ void ExerciseScreen::cmdjuist_Click()
     const QString solution = check::solutionLine(deeltal, deler, quotient, rest);
     if (result.verdict == check::Verdict::Right) {
         setBackColor(green);
-        aantaljuist = ui::countUp(aantaljuist);
+        aantaljuist = basic::countUp(aantaljuist);
         lbljuist->setCaption(solution);
-        totaaljuist = ui::countUp(totaaljuist);
+        totaaljuist = basic::countUp(totaaljuist);
     } else {
         setBackColor(red);
-        aantalfouten = ui::countUp(aantalfouten);
+        aantalfouten = basic::countUp(aantalfouten);
         lbljuist->setCaption(solution);
     }
     showStatistics();
+    // The colour alone says nothing to a blind or colour-blind child; the focus, which hiding
+    // cmdjuist moves on, lands on a control that says the verdict.
+    const QString verdict = check::spokenVerdict(result.verdict, solution);
+    tellScreenReaders(lbljuist, verdict);
+    tellScreenReaders(cmdstop, verdict);
     cmdcontrole->hide();
     cmdstart->show();
     cmdstop->show();
     cmdjuist->hide();
+    if (QWidget *focused = focusWidget(); focused == cmdstart)
+        tellScreenReaders(cmdstart, verdict + u' ' + startHint());
+    else if (focused && focused != cmdcontrole1)
+        tellScreenReaders(focused, verdict);
 }
 
 void ExerciseScreen::cmdjuist_MouseMove()
@@ -287,17 +303,24 @@ void ExerciseScreen::cmdcontrole1_Click()
     if (step.split)
         showSplit(*step.split);
     lblhulp(7).setCaption(step.splitLine);
-    aantalhulp = ui::countUp(aantalhulp);
+    aantalhulp = basic::countUp(aantalhulp);
     showStatistics();
+    // Hiding this button moves the focus on to the quotient box, which then says the split.
+    if (!step.splitLine.isEmpty())
+        tellScreenReaders(txtquotient, step.splitLine);
     cmdcontrole1->hide();
 }
 
 void ExerciseScreen::cmdcontrole_Click()
 {
+    // The smaller divisions are worked out first, so the quotient box says them as the focus arrives.
+    const auto split = help::helpStep2(deeltal, deler, quotient, m_level.step2LastTensEntry);
+    if (split)
+        tellScreenReaders(txtquotient, exercise::spokenSplit(split->left, split->right));
     txtquotient->setFocus(Qt::OtherFocusReason);
-    aantalhulp = ui::countUp(aantalhulp);
+    aantalhulp = basic::countUp(aantalhulp);
     showStatistics();
-    if (const auto split = help::helpStep2(deeltal, deler, quotient, m_level.step2LastTensEntry))
+    if (split)
         showSplit(*split);
     if (m_level.step2HidesCmdcontrole)
         cmdcontrole->hide();

@@ -1,19 +1,19 @@
 #pragma once
 
+#include "basic/int16.h"
 #include "exercise/level.h"
 #include "help/splithelp.h"
 #include "ui/controls.h"
 #include "ui/form.h"
-#include "ui/int16.h"
 
-class Program;
+class Windows;
 
 // One exercise screen: the same design, variables and handlers on every level; the level gives
 // the draw rule and the few places where the screens differ.
 class ExerciseScreen : public ui::Form {
     Q_OBJECT
 public:
-    ExerciseScreen(Program &program, const exercise::Level &level);
+    ExerciseScreen(Windows &windows, const exercise::Level &level);
 
     const exercise::Level &level() const { return m_level; }
 
@@ -38,24 +38,24 @@ public:
     // Rewrites lblaantal from the four counters of the visit.
     void showStatistics();
 
-    ui::Int16 totaaljuist = 0;
-    ui::Int16 deeltal = 0;
-    ui::Int16 deler = 0;
-    ui::Int16 quotient = 0;
-    ui::Int16 rest = 0;
-    ui::Int16 produkt = 0;
-    ui::Int16 hulpprodukt = 0;
-    ui::Int16 hulprest = 0;
-    ui::Int16 aantaloefeningen = 0;
-    ui::Int16 aantalfouten = 0;
-    ui::Int16 aantaljuist = 0;
-    ui::Int16 aantalhulp = 0;
-    ui::Int16 tafelquotient = 0;
-    ui::Int16 tafelprodukt = 0;
+    basic::Int16 totaaljuist = 0;
+    basic::Int16 deeltal = 0;
+    basic::Int16 deler = 0;
+    basic::Int16 quotient = 0;
+    basic::Int16 rest = 0;
+    basic::Int16 produkt = 0;
+    basic::Int16 hulpprodukt = 0;
+    basic::Int16 hulprest = 0;
+    basic::Int16 aantaloefeningen = 0;
+    basic::Int16 aantalfouten = 0;
+    basic::Int16 aantaljuist = 0;
+    basic::Int16 aantalhulp = 0;
+    basic::Int16 tafelquotient = 0;
+    basic::Int16 tafelprodukt = 0;
     // Used only on the screens whose dividend is built from the quotient's digits.
-    ui::Int16 tientallen = 0;
-    ui::Int16 eenheden = 0;
-    ui::Int16 tientalprodukt = 0;
+    basic::Int16 tientallen = 0;
+    basic::Int16 eenheden = 0;
+    basic::Int16 tientalprodukt = 0;
 
     ui::CommandButton *cmdcontrole1 = nullptr;
     ui::CommandButton *cmdjuist = nullptr;
@@ -86,9 +86,13 @@ private:
     void showHelpHint(help::Step step, bool strict);
     // The hint line as the mouse moves: kept while it shows why an answer was refused.
     void showHoverHint(const QString &hint);
+    static QString startHint();
+    // What a screen reader says of a control besides its name, blanks folded.
+    static void tellScreenReaders(QWidget *control, const QString &text);
+    void describeHelpButtons();
     void takeOverTotal();
 
-    Program &m_program;
+    Windows &m_windows;
     const exercise::Level &m_level;
     bool m_refusalShown = false;
 };

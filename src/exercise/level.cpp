@@ -6,59 +6,47 @@ namespace exercise {
 
 namespace {
 
-constexpr DivisorRule threeToNine{9, 2, std::nullopt};
-
-Level directLevel(const char *window, const char *button, DirectDividend dividend)
-{
-    return {window, button, {dividend, std::nullopt, threeToNine}, {0, 1, 7}};
-}
-
+// The eight screens. A divisor not given is
+// drawn from 3 to 9; a screen empties lblhulp 0, 1 and 7 at the start unless it says otherwise.
+// clang-format off
 std::vector<Level> buildLevels()
 {
-    std::vector<Level> table;
-
-    Level hundred = directLevel("frmrekenrups100", "cmd100", {89, 20, 100});
-    hundred.startEmptiesHulp = {0, 1, 5, 6, 7};
-    hundred.startShowsCmdcontrole = false;
-    hundred.step2HidesCmdcontrole = true;
-    hundred.step2HintStrict = true;
-    hundred.hasHulp56 = true;
-    hundred.designChanges = {
-        {"cmdjuist", -1, 6840},
-        {"cmdstart", -1, 2040},
-        {"cmdcontrole", -1, std::nullopt, std::nullopt, 1095},
-        {"cmddeel", -1, 240, 5760},
-        {"cmdcontrole1", -1, std::nullopt, std::nullopt, std::nullopt, 23},
-        {"lblhulp", 7, std::nullopt, std::nullopt, std::nullopt, 24},
-        {"lbljuist", -1, std::nullopt, std::nullopt, std::nullopt, 25},
+    return {
+        {.windowName = "frmrekenrups100", .chooserButton = "cmd100", .spokenName = "deeltal tot 100 (rest)",
+         .draw = {.direct = DirectDividend{.k = 89, .above = 20, .below = 100}},
+         .startEmptiesHulp = {0, 1, 5, 6, 7}, .startShowsCmdcontrole = false,
+         .step2HidesCmdcontrole = true, .step2HintStrict = true,
+         .hasHulp56 = true,
+         .designChanges = {
+             {.name = "cmdjuist", .left = 6840},
+             {.name = "cmdstart", .left = 2040},
+             {.name = "cmdcontrole", .width = 1095},
+             {.name = "cmddeel", .left = 240, .top = 5760},
+             {.name = "cmdcontrole1", .tab = 23},
+             {.name = "lblhulp", .index = 7, .tab = 24},
+             {.name = "lbljuist", .tab = 25},
+         }},
+        {.windowName = "frmrekenrups200", .chooserButton = "cmd200", .spokenName = "deeltal van 100 tot 200",
+         .draw = {.direct = DirectDividend{.k = 200, .above = 100}}},
+        {.windowName = "frmrekenrups300", .chooserButton = "cmd300", .spokenName = "deeltal van 200 tot 300",
+         .draw = {.direct = DirectDividend{.k = 300, .above = 200}},
+         .designChanges = {{.name = "cmdjuist", .left = 6600}, {.name = "cmdstart", .left = 2280}}},
+        {.windowName = "frmrekenrups400", .chooserButton = "cmd400", .spokenName = "deeltal van 300 tot 400",
+         .draw = {.direct = DirectDividend{.k = 400, .above = 300}}},
+        {.windowName = "frmrekenrups500", .chooserButton = "cmd500", .spokenName = "deeltal van 400 tot 500 (rest)",
+         .draw = {.direct = DirectDividend{.k = 500, .above = 400}}},
+        {.windowName = "frmrekenrups999", .chooserButton = "cmd999", .spokenName = "deeltal tot 999 (rest)",
+         .draw = {.direct = DirectDividend{.k = 1000, .above = 101}}},
+        {.windowName = "frmrekenrupseven", .chooserButton = "cmdplus", .spokenName = "rest is 0 (tot 100+)",
+         .draw = {.digits = QuotientDigits{.tensK = 5, .unitsK = 9, .redrawAbove = 100}, .divisor = {.n = 4, .above = 2, .below = 5}},
+         .startFillsRest = true, .step2LastTensEntry = 6},
+        {.windowName = "frmrekenrupsevenhoog", .chooserButton = "cmdplustrain", .spokenName = "rest is 0 (boven 100+)",
+         .draw = {.digits = QuotientDigits{.tensK = 9, .unitsK = 9}},
+         .startFillsRest = true,
+         .designChanges = {{.name = "cmdstop", .left = 4560}}},
     };
-    table.push_back(hundred);
-
-    table.push_back(directLevel("frmrekenrups200", "cmd200", {200, 100, std::nullopt}));
-
-    Level threeHundred = directLevel("frmrekenrups300", "cmd300", {300, 200, std::nullopt});
-    threeHundred.designChanges = {{"cmdjuist", -1, 6600}, {"cmdstart", -1, 2280}};
-    table.push_back(threeHundred);
-
-    table.push_back(directLevel("frmrekenrups400", "cmd400", {400, 300, std::nullopt}));
-    table.push_back(directLevel("frmrekenrups500", "cmd500", {500, 400, std::nullopt}));
-    table.push_back(directLevel("frmrekenrups999", "cmd999", {1000, 101, std::nullopt}));
-
-    Level even{"frmrekenrupseven", "cmdplus", {std::nullopt, QuotientDigits{5, 9, 100}, {4, 2, 5}}, {0, 1, 7}};
-    even.startFillsRest = true;
-    even.step2LastTensEntry = 6;
-    table.push_back(even);
-
-    Level evenHigh{"frmrekenrupsevenhoog",
-                   "cmdplustrain",
-                   {std::nullopt, QuotientDigits{9, 9, std::nullopt}, threeToNine},
-                   {0, 1, 7}};
-    evenHigh.startFillsRest = true;
-    evenHigh.designChanges = {{"cmdstop", -1, 4560}};
-    table.push_back(evenHigh);
-
-    return table;
 }
+// clang-format on
 
 } // namespace
 

@@ -11,14 +11,14 @@ namespace exercise {
 struct DivisorRule {
     int n = 9;
     int above = 2;
-    std::optional<int> below;
+    std::optional<int> below{};
 };
 
 // The dividend drawn directly: S(k) drawn again until above < dividend < below.
 struct DirectDividend {
     int k = 0;
     int above = 0;
-    std::optional<int> below;
+    std::optional<int> below{};
 };
 
 // The dividend built from a quotient with tens S(tensK) and units S(unitsK), so the rest is 0.
@@ -26,33 +26,37 @@ struct DirectDividend {
 struct QuotientDigits {
     int tensK = 0;
     int unitsK = 0;
-    std::optional<int> redrawAbove;
+    std::optional<int> redrawAbove{};
 };
 
 struct DrawRule {
-    std::optional<DirectDividend> direct; // exactly one of direct and digits is set
-    std::optional<QuotientDigits> digits;
-    DivisorRule divisor;
+    std::optional<DirectDividend> direct{}; // exactly one of direct and digits is set
+    std::optional<QuotientDigits> digits{};
+    DivisorRule divisor{};
 };
 
 // A place, size or tab place of one control that differs on a level; unset members keep the design.
 struct DesignChange {
-    const char *name;
+    const char *name = "";
     int index = -1;
-    std::optional<int> left;
-    std::optional<int> top;
-    std::optional<int> width;
-    std::optional<int> tab;
+    std::optional<int> left{};
+    std::optional<int> top{};
+    std::optional<int> width{};
+    std::optional<int> tab{};
 };
 
 // One exercise screen: everything in which the eight screens differ.
 struct Level {
-    const char *windowName;
-    const char *chooserButton;
-    DrawRule draw;
+    const char *windowName = "";
+    // The button of the chooser that opens this screen.
+    const char *chooserButton = "";
+    // What a screen reader calls the window, whose caption is "rekenrups" on every level: what
+    // the chooser's button for it says.
+    const char *spokenName = "";
+    DrawRule draw{};
 
     // The start button empties these elements of lblhulp and shows cmdcontrole or not.
-    std::vector<int> startEmptiesHulp;
+    std::vector<int> startEmptiesHulp{0, 1, 7};
     bool startShowsCmdcontrole = true;
     // Only the remainder-0 screens write the remainder into txtrest.
     bool startFillsRest = false;
@@ -65,7 +69,7 @@ struct Level {
 
     // Layout: the hidden lblhulp(5) and lblhulp(6), and the controls placed otherwise.
     bool hasHulp56 = false;
-    std::vector<DesignChange> designChanges;
+    std::vector<DesignChange> designChanges{};
 };
 
 const std::vector<Level> &levels();

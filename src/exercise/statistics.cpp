@@ -2,13 +2,14 @@
 
 namespace exercise {
 
-QString statistiektekst(ui::Int16 aantaloefeningen, ui::Int16 aantalfouten, ui::Int16 aantaljuist, ui::Int16 aantalhulp)
+QString statistiektekst(basic::Int16 aantaloefeningen, basic::Int16 aantalfouten, basic::Int16 aantaljuist,
+                        basic::Int16 aantalhulp)
 {
     const QString lineBreak = QStringLiteral("\r\n");
-    return QStringLiteral("aantal oefeningen = ") + u' ' + ui::toText(aantaloefeningen) + lineBreak +
-           QStringLiteral(" aantal fouten = ") + u' ' + ui::toText(aantalfouten) + lineBreak +
-           QStringLiteral(" aantal juist = ") + u' ' + ui::toText(aantaljuist) + lineBreak +
-           QStringLiteral(" aantal keer hulp gevraagd = ") + u' ' + ui::toText(aantalhulp);
+    return QStringLiteral("aantal oefeningen = ") + u' ' + basic::toText(aantaloefeningen) + lineBreak +
+           QStringLiteral(" aantal fouten = ") + u' ' + basic::toText(aantalfouten) + lineBreak +
+           QStringLiteral(" aantal juist = ") + u' ' + basic::toText(aantaljuist) + lineBreak +
+           QStringLiteral(" aantal keer hulp gevraagd = ") + u' ' + basic::toText(aantalhulp);
 }
 
 } // namespace exercise

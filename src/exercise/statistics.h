@@ -1,13 +1,13 @@
 #pragma once
 
-#include "ui/int16.h"
+#include "basic/int16.h"
 
 #include <QString>
 
 namespace exercise {
 
 // The four lines of lblaantal: exercises, mistakes, right answers and help requests of a visit.
-QString statistiektekst(ui::Int16 aantaloefeningen, ui::Int16 aantalfouten, ui::Int16 aantaljuist,
-                        ui::Int16 aantalhulp);
+QString statistiektekst(basic::Int16 aantaloefeningen, basic::Int16 aantalfouten, basic::Int16 aantaljuist,
+                        basic::Int16 aantalhulp);
 
 } // namespace exercise

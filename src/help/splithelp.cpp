@@ -11,7 +11,7 @@ namespace {
 struct TensEntry {
     int above;   // the quotient must be greater than this
     int below;   // and less than this
-    ui::Int16 k; // the multiple of ten the entry chooses
+    basic::Int16 k; // the multiple of ten the entry chooses
 };
 
 constexpr int noLimit = std::numeric_limits<int>::max();
@@ -30,22 +30,22 @@ QString lineBreak()
     return QStringLiteral("\r\n");
 }
 
-std::optional<SplitCaptions> split(ui::Int16 deeltal, ui::Int16 deler, ui::Int16 quotient, int lastEntry)
+std::optional<SplitCaptions> split(basic::Int16 deeltal, basic::Int16 deler, basic::Int16 quotient, int lastEntry)
 {
-    const std::optional<ui::Int16> k = tensMultiple(quotient, lastEntry);
+    const std::optional<basic::Int16> k = tensMultiple(quotient, lastEntry);
     if (!k)
         return std::nullopt;
     SplitCaptions parts;
-    parts.hulpprodukt = ui::mul16(deler, *k);
-    parts.hulprest = ui::sub16(deeltal, parts.hulpprodukt);
+    parts.hulpprodukt = basic::mul16(deler, *k);
+    parts.hulprest = basic::sub16(deeltal, parts.hulpprodukt);
     return parts;
 }
 
 } // namespace
 
-std::optional<ui::Int16> tensMultiple(ui::Int16 quotient, int lastEntry)
+std::optional<basic::Int16> tensMultiple(basic::Int16 quotient, int lastEntry)
 {
-    std::optional<ui::Int16> k;
+    std::optional<basic::Int16> k;
     const int entries = std::clamp(lastEntry, 0, allTensEntries);
     for (int i = 0; i < entries; ++i) {
         const TensEntry &entry = tensTable[static_cast<std::size_t>(i)];
@@ -55,7 +55,7 @@ std::optional<ui::Int16> tensMultiple(ui::Int16 quotient, int lastEntry)
     return k;
 }
 
-HelpStep1 helpStep1(ui::Int16 deeltal, ui::Int16 deler, ui::Int16 quotient)
+HelpStep1 helpStep1(basic::Int16 deeltal, basic::Int16 deler, basic::Int16 quotient)
 {
     HelpStep1 step;
     step.split = split(deeltal, deler, quotient, allTensEntries);
@@ -64,31 +64,31 @@ HelpStep1 helpStep1(ui::Int16 deeltal, ui::Int16 deler, ui::Int16 quotient)
     if (!step.split)
         return step;
     SplitCaptions &parts = *step.split;
-    parts.left = ui::toText(parts.hulpprodukt);
-    parts.right = ui::toText(parts.hulprest);
+    parts.left = basic::toText(parts.hulpprodukt);
+    parts.right = basic::toText(parts.hulprest);
     if (deeltal >= deler * 10)
-        step.splitLine = ui::toText(deeltal) + QStringLiteral(" = ") + parts.left + QStringLiteral(" + ") + parts.right;
+        step.splitLine = basic::toText(deeltal) + QStringLiteral(" = ") + parts.left + QStringLiteral(" + ") + parts.right;
     return step;
 }
 
-std::optional<SplitCaptions> helpStep2(ui::Int16 deeltal, ui::Int16 deler, ui::Int16 quotient, int lastEntry)
+std::optional<SplitCaptions> helpStep2(basic::Int16 deeltal, basic::Int16 deler, basic::Int16 quotient, int lastEntry)
 {
     std::optional<SplitCaptions> parts = split(deeltal, deler, quotient, lastEntry);
     if (!parts)
         return std::nullopt;
-    const QString divisor = QStringLiteral(" : ") + ui::toText(deler) + QStringLiteral(" )");
-    parts->left = QStringLiteral(" ( ") + ui::toText(parts->hulpprodukt) + divisor;
-    parts->right = QStringLiteral(" ( ") + ui::toText(parts->hulprest) + divisor;
+    const QString divisor = QStringLiteral(" : ") + basic::toText(deler) + QStringLiteral(" )");
+    parts->left = QStringLiteral(" ( ") + basic::toText(parts->hulpprodukt) + divisor;
+    parts->right = QStringLiteral(" ( ") + basic::toText(parts->hulprest) + divisor;
     return parts;
 }
 
-std::optional<HelpHint> helpHint(Step step, ui::Int16 deeltal, ui::Int16 deler, bool strict)
+std::optional<HelpHint> helpHint(Step step, basic::Int16 deeltal, basic::Int16 deler, bool strict)
 {
     if (deler == 0)
         return std::nullopt;
     HelpHint hint;
-    hint.tafelquotient = ui::div16(deeltal, deler);
-    hint.tafelprodukt = ui::mul16(hint.tafelquotient, deler);
+    hint.tafelquotient = basic::div16(deeltal, deler);
+    hint.tafelprodukt = basic::mul16(hint.tafelquotient, deler);
     const int tenTimes = deler * 10;
     const bool invite = strict ? deeltal > tenTimes : deeltal >= tenTimes;
     if (invite) {
@@ -96,7 +96,7 @@ std::optional<HelpHint> helpHint(Step step, ui::Int16 deeltal, ui::Int16 deler, 
             step == Step::One ? QStringLiteral(" hulp nodig ? ") : QStringLiteral(" meer hulp nodig ? ");
         hint.text = firstLine + lineBreak() + QStringLiteral(" klik op deze knop ");
     } else {
-        hint.text = QStringLiteral(" denk aan ") + QStringLiteral(" ") + ui::toText(hint.tafelprodukt) + lineBreak() +
+        hint.text = QStringLiteral(" denk aan ") + QStringLiteral(" ") + basic::toText(hint.tafelprodukt) + lineBreak() +
                     QStringLiteral(" ken je tafels ");
     }
     return hint;

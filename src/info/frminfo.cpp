@@ -1,13 +1,13 @@
 #include "info/frminfo.h"
 
 #include "info/credits.h"
-#include "info/documentwindow.h"
 #include "info/slogan.h"
+#include "resources/pictures.h"
 #include "shell/mdiform2.h"
-#include "shell/program.h"
+#include "shell/windows.h"
 #include "ui/fonts.h"
+#include "ui/formmanager.h"
 #include "ui/layout.h"
-#include "ui/pictures.h"
 #include "ui/twips.h"
 
 #include <QFontMetricsF>
@@ -26,9 +26,6 @@ constexpr int sloganField = 1;
 constexpr int progressField = 1; // zero-based: the second field
 constexpr int lastTick = 150;
 
-const ui::TwipRect progressBarPlace{3240, 5280, 2775, 255};
-const ui::TwipRect statusBarPlace{0, 5550, 10185, 375};
-
 struct StatusField {
     ui::StatusBar::FieldKind kind;
     int widthTwips;
@@ -44,82 +41,56 @@ const std::array<StatusField, 5> statusFields{{
     {ui::StatusBar::FieldKind::Text, 3000, "Gratis software"},
 }};
 
-const ControlDesign frameDesign{"Frame1", -1, Kind::Frame, "", "", {1560, 360, 7080, 4050}, {}, paper};
-
-ControlDesign label(const char *name, const char *text, ui::TwipRect place, ui::FontDesign font,
-                    Align align = Align::Left)
-{
-    return {name, -1, Kind::Label, text, "", place, font, paper, {}, true, -1, align};
-}
-
-ControlDesign picture(const char *name, const char *resource, ui::TwipRect place, const char *toolTip = "")
-{
-    return {name, -1, Kind::Picture, "", toolTip, place, {}, {}, {}, true, -1, Align::Left, resource};
-}
-
-// Inside the frame, front to back.
-const std::array<ControlDesign, 9> frameContents{{
-    label("Lblwebinfo", credits::birth, {4680, 3480, 2295, 255}, small),
-    label("lbladres1", credits::professions, {2640, 3240, 4335, 255}, small),
-    label("lblmail", credits::diploma, {3840, 3720, 3135, 255}, small),
-    label("Lblidee", credits::authorName, {840, 3720, 1095, 255}, {ui::fonts::arial, 9.75}),
-    picture("imgplof", pictures::portrait, {240, 3480, 480, 480}, credits::portraitToolTip),
-    picture("Imgzon", pictures::sun, {0, 720, 2520, 2610}),
-    label("lblmening", "software om te trainen", {3480, 2340, 3375, 360}, {ui::fonts::arial, 15.75, true},
-          Align::Right),
-    label("lblinstituut", "TOBBELWERK ", {2520, 1440, 4245, 660}, {ui::fonts::arial, 27.75, true}),
-    label("lblmemo", "Voor jou gemaakt door ", {2355, 720, 3255, 330}, {ui::fonts::arial, 14.25, true}),
-}};
-
-// On the window itself, front to back after the frame.
-const std::array<ControlDesign, 3> windowContents{{
-    picture("Image4", pictures::smallLogo, {120, 4080, 480, 420}, credits::makerAddress),
-    picture("Image3", pictures::smallLogo, {8760, 4080, 480, 420}, credits::makerAddress),
-    {.name = "lblgeld",
-     .place = {1560, 4440, 7080, 735},
-     .font = {ui::fonts::arial, 14.25},
-     .back = ui::colors::navy,
-     .fore = ui::colors::white},
-}};
+// Front to back; the frame holds the timer and the controls after it up to Image4, measured in it.
+// clang-format off
+const std::vector<ControlDesign> infoDesign{
+    {.name = "ProgressBar1", .kind = Kind::ProgressBar, .place = {3240, 5280, 2775, 255}, .spoken = "het programma sluit af"},
+    {.name = "StatusBar1", .kind = Kind::StatusBar, .place = {0, 5550, 10185, 375}, .font = {ui::fonts::msSansSerif, 9.75}},
+    {.name = "Frame1", .kind = Kind::Frame, .place = {1560, 360, 7080, 4050}, .back = paper},
+    {.name = "Timer1", .kind = Kind::Timer, .in = "Frame1", .interval = 75},
+    {.name = "Lblwebinfo", .kind = Kind::Label, .in = "Frame1", .text = credits::birth, .place = {4680, 3480, 2295, 255}, .font = small, .back = paper, .align = Align::Left},
+    {.name = "lbladres1", .kind = Kind::Label, .in = "Frame1", .text = credits::professions, .place = {2640, 3240, 4335, 255}, .font = small, .back = paper, .align = Align::Left},
+    {.name = "lblmail", .kind = Kind::Label, .in = "Frame1", .text = credits::diploma, .place = {3840, 3720, 3135, 255}, .font = small, .back = paper, .align = Align::Left},
+    {.name = "Lblidee", .kind = Kind::Label, .in = "Frame1", .text = credits::authorName, .place = {840, 3720, 1095, 255}, .font = {ui::fonts::arial, 9.75}, .back = paper, .align = Align::Left},
+    {.name = "imgplof", .kind = Kind::Picture, .in = "Frame1", .toolTip = credits::portraitToolTip, .place = {240, 3480, 480, 480}, .picture = pictures::portrait},
+    {.name = "Imgzon", .kind = Kind::Picture, .in = "Frame1", .place = {0, 720, 2520, 2610}, .picture = pictures::sun},
+    {.name = "lblmening", .kind = Kind::Label, .in = "Frame1", .text = "software om te trainen", .place = {3480, 2340, 3375, 360}, .font = {ui::fonts::arial, 15.75, true}, .back = paper, .align = Align::Right},
+    {.name = "lblinstituut", .kind = Kind::Label, .in = "Frame1", .text = "TOBBELWERK ", .place = {2520, 1440, 4245, 660}, .font = {ui::fonts::arial, 27.75, true}, .back = paper, .align = Align::Left},
+    {.name = "lblmemo", .kind = Kind::Label, .in = "Frame1", .text = "Voor jou gemaakt door ", .place = {2355, 720, 3255, 330}, .font = {ui::fonts::arial, 14.25, true}, .back = paper, .align = Align::Left},
+    {.name = "Image4", .kind = Kind::Picture, .toolTip = credits::makerAddress, .place = {120, 4080, 480, 420}, .picture = pictures::smallLogo},
+    {.name = "Image3", .kind = Kind::Picture, .toolTip = credits::makerAddress, .place = {8760, 4080, 480, 420}, .picture = pictures::smallLogo},
+    {.name = "lblgeld", .kind = Kind::Label, .place = {1560, 4440, 7080, 735}, .font = {ui::fonts::arial, 14.25}, .back = ui::colors::navy, .fore = ui::colors::white},
+};
+// clang-format on
 
 } // namespace
 
-frminfo::frminfo(Program &program) : ui::Form(program.forms(), QStringLiteral("frminfo")), m_program(program)
+frminfo::frminfo(Windows &windows) : ui::Form(windows.forms(), QStringLiteral("frminfo")), m_windows(windows)
 {
-    setBackColor(darkGrey);
-    setFont(ui::designFont(QString::fromLatin1(ui::fonts::msSansSerif), 8.25));
-    info::makeFixedDocumentWindow(*this, program.mdiForm2().documentArea(), 10185, 5925);
     createControls();
     connectHandlers();
 }
 
 void frminfo::createControls()
 {
-    ProgressBar1 = new ui::ProgressBar(this);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->moveTwips(progressBarPlace);
-
-    StatusBar1 = new ui::StatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setFont(ui::designFont(QString::fromLatin1(ui::fonts::msSansSerif), 9.75));
-    StatusBar1->setGeometry(ui::toPixels(statusBarPlace));
+    // A fixed panel in the main window: an empty caption and no title bar.
+    const ui::Controls controls = ui::buildWindow(*this,
+                                                  {.spoken = "over rekenrups",
+                                                   .document = true,
+                                                   .clientWidth = 10185,
+                                                   .clientHeight = 5925,
+                                                   .back = darkGrey,
+                                                   .font = {ui::fonts::msSansSerif, 8.25}},
+                                                  infoDesign, m_windows.mdiForm2().documentArea());
+    ProgressBar1 = controls.get<ui::ProgressBar>("ProgressBar1");
+    StatusBar1 = controls.get<ui::StatusBar>("StatusBar1");
+    Frame1 = controls.get<ui::Frame>("Frame1");
+    Timer1 = controls.get<ui::PreciseTimer>("Timer1");
+    lblgeld = controls.get<ui::Label>("lblgeld");
     for (const StatusField &field : statusFields) {
         const QString text = QString::fromUtf8(field.text);
         StatusBar1->addField(field.kind, field.widthTwips, text, text);
     }
-
-    Frame1 = static_cast<ui::Frame *>(ui::buildControl(this, frameDesign));
-    std::vector<QWidget *> frontToBack{ProgressBar1, StatusBar1, Frame1};
-    for (const ControlDesign &design : frameContents)
-        frontToBack.push_back(ui::buildControl(Frame1, design));
-    for (const ControlDesign &design : windowContents)
-        frontToBack.push_back(ui::buildControl(this, design));
-    lblgeld = findChild<ui::Label *>(QStringLiteral("lblgeld"));
-    ui::stackFrontToBack(frontToBack);
-
-    Timer1 = new ui::PreciseTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(75);
 }
 
 void frminfo::connectHandlers()
@@ -187,7 +158,7 @@ void frminfo::Timer1_Timer()
         Timer1->setEnabled(false);
         toonvoortgang(false);
         Hide();
-        m_program.forms().endProgram();
+        m_windows.forms().endProgram();
         return;
     }
     ProgressBar1->setFloatValue(static_cast<float>(m_teller));

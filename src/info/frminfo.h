@@ -3,19 +3,19 @@
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/precisetimer.h"
-#include "ui/progressbar.h"
-#include "ui/statusbar.h"
+#include "ui/commoncontrols/progressbar.h"
+#include "ui/commoncontrols/statusbar.h"
 
 #include <cstdint>
 
-class Program;
+class Windows;
 
 // The information screen: presents the maker and the author, scrolls a slogan through its status
 // bar, fills a progress bar laid into the status bar, and ends the program after 151 ticks.
 class frminfo : public ui::Form {
     Q_OBJECT
 public:
-    explicit frminfo(Program &program);
+    explicit frminfo(Windows &windows);
 
     void Form_Load() override;
     void Form_Activate() override;
@@ -37,6 +37,6 @@ private:
     void connectHandlers();
     void toonvoortgang(bool tonen);
 
-    Program &m_program;
+    Windows &m_windows;
     std::int32_t m_teller = 0;
 };

@@ -4,14 +4,14 @@
 #include "ui/form.h"
 #include "ui/picturecaptionbutton.h"
 
-class Program;
+class Windows;
 
 // The intro screen: a fixed panel in the main window naming the maker, with one big button that
 // leads on to the level chooser.
 class frmmecenaat1 : public ui::Form {
     Q_OBJECT
 public:
-    explicit frmmecenaat1(Program &program);
+    explicit frmmecenaat1(Windows &windows);
 
     void Form_Load() override;
     void Form_Activate() override;
@@ -25,5 +25,5 @@ private:
     void createControls();
     void connectHandlers();
 
-    Program &m_program;
+    Windows &m_windows;
 };

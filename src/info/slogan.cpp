@@ -1,7 +1,5 @@
 #include "info/slogan.h"
 
-#include "ui/twips.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -11,7 +9,8 @@ int blankCount(double fieldWidthTwips, double blankWidthTwips)
 {
     if (!(blankWidthTwips > 0) || !(fieldWidthTwips > 0))
         return 0;
-    const double count = ui::roundHalfEven(fieldWidthTwips / blankWidthTwips);
+    // std::nearbyint rounds an exact half to the even neighbour in the default rounding mode.
+    const double count = std::nearbyint(fieldWidthTwips / blankWidthTwips);
     // A field of a few thousand twips never comes near this; it keeps a hair-thin font finite.
     constexpr double most = 1 << 16;
     return static_cast<int>(std::min(count, most));

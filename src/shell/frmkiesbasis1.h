@@ -5,14 +5,14 @@
 
 #include <array>
 
-class Program;
+class Windows;
 
 // The level chooser: eight level buttons, the stop button, the running total of right answers
 // and a ring of pictures that turns on a click.
 class frmkiesbasis1 : public ui::Form {
     Q_OBJECT
 public:
-    explicit frmkiesbasis1(Program &program);
+    explicit frmkiesbasis1(Windows &windows);
 
     void Form_Load() override;
     void Form_Activate() override;
@@ -32,5 +32,5 @@ private:
     void connectHandlers();
     void centreAndFillTotal();
 
-    Program &m_program;
+    Windows &m_windows;
 };

@@ -1,12 +1,11 @@
 #include "shell/mdiform2.h"
 
+#include "info/frmmecenaat1.h"
 #include "shell/frmkiesbasis1.h"
-#include "shell/program.h"
-#include "ui/colors.h"
-#include "ui/controls.h"
+#include "shell/windows.h"
 #include "ui/form.h"
-#include "ui/pictures.h"
-#include "ui/windowframe.h"
+#include "ui/formmanager.h"
+#include "ui/layout.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -15,15 +14,23 @@
 #include <QMenuBar>
 
 namespace {
-constexpr ui::BgrColor backdrop = 0x8AE2EA;
-}
 
-MDIForm2::MDIForm2(Program &program) : m_program(program)
+using ui::Kind;
+
+// The menu and the area in which the document windows live.
+// clang-format off
+const std::vector<ui::ControlDesign> mainDesign{
+    {.name = "aftrek", .kind = Kind::Menu, .text = "OPENEN "},
+    {.name = "aftrek2", .kind = Kind::MenuCommand, .in = "aftrek", .text = "&Basis", .shortcut = "Ctrl+B"},
+    {.name = "documentArea", .kind = Kind::DocumentArea, .back = 0x8AE2EA},
+};
+// clang-format on
+
+} // namespace
+
+MDIForm2::MDIForm2(Windows &windows) : m_windows(windows)
 {
     setObjectName(QStringLiteral("MDIForm2"));
-    ui::setFrameKind(this, ui::FrameKind::Standard);
-    setWindowTitle(QStringLiteral(" Alle kinderen moeten alle kansen krijgen."));
-    setWindowIcon(ui::cachedIcon(QString::fromLatin1(pictures::programIcon)));
     createControls();
 }
 
@@ -36,31 +43,23 @@ MDIForm2::~MDIForm2()
 
 void MDIForm2::createControls()
 {
-    m_area = new QMdiArea(this);
-    m_area->setObjectName(QStringLiteral("documentArea"));
-    m_area->setBackground(ui::toQColor(backdrop));
-    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setCentralWidget(m_area);
+    const ui::Controls controls =
+        ui::buildWindow(*this, {.caption = " Alle kinderen moeten alle kansen krijgen."}, mainDesign);
+    m_area = controls.get<QMdiArea>("documentArea");
+    m_aftrek2 = controls.get<QAction>("aftrek2");
     connect(m_area, &QMdiArea::subWindowActivated, this, &MDIForm2::noteActivation);
-
-    QMenu *aftrek = menuBar()->addMenu(QStringLiteral("OPENEN "));
-    aftrek->setObjectName(QStringLiteral("aftrek"));
-    m_aftrek2 = aftrek->addAction(QStringLiteral("&Basis"));
-    m_aftrek2->setObjectName(QStringLiteral("aftrek2"));
-    m_aftrek2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     connect(m_aftrek2, &QAction::triggered, this, &MDIForm2::aftrek2_Click);
 }
 
 void MDIForm2::MDIForm_Load()
 {
-    m_program.frmmecenaat1().Show();
+    m_windows.frmmecenaat1().Show();
 }
 
 void MDIForm2::aftrek2_Click()
 {
-    m_program.frmmecenaat1().Hide();
-    m_program.kiesbasis1().Show();
+    m_windows.frmmecenaat1().Hide();
+    m_windows.kiesbasis1().Show();
     makeVisible();
 }
 
@@ -72,7 +71,7 @@ void MDIForm2::makeVisible()
 
 void MDIForm2::closeEvent(QCloseEvent *event)
 {
-    m_program.forms().handleCloseRequest(event);
+    m_windows.forms().handleCloseRequest(event);
 }
 
 void MDIForm2::changeEvent(QEvent *event)
@@ -89,5 +88,5 @@ void MDIForm2::noteActivation()
     // The main window counts as active itself while none of its documents is.
     QMdiSubWindow *active = m_area->activeSubWindow();
     QWidget *form = active && !active->isHidden() ? ui::Form::ofSubWindow(active) : nullptr;
-    m_program.forms().activated(form ? form : this);
+    m_windows.forms().activated(form ? form : this);
 }

@@ -2,7 +2,7 @@
 
 #include <QMainWindow>
 
-class Program;
+class Windows;
 class QAction;
 class QMdiArea;
 
@@ -11,7 +11,7 @@ class QMdiArea;
 class MDIForm2 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MDIForm2(Program &program);
+    explicit MDIForm2(Windows &windows);
     ~MDIForm2() override;
 
     QMdiArea *documentArea() const { return m_area; }
@@ -30,7 +30,7 @@ private:
     void createControls();
     void noteActivation();
 
-    Program &m_program;
+    Windows &m_windows;
     QMdiArea *m_area = nullptr;
     QAction *m_aftrek2 = nullptr;
 };

@@ -1,76 +1,80 @@
 #include "shell/program.h"
 
 #include "exercise/exercisescreen.h"
+#include "exercise/level.h"
 #include "info/frminfo.h"
 #include "info/frmmecenaat1.h"
+#include "resources/pictures.h"
 #include "shell/frmkiesbasis1.h"
 #include "shell/mdiform2.h"
-#include "ui/form.h"
+#include "ui/controls.h"
 
-Program::Program(std::unique_ptr<ui::RandomSource> random, QObject *parent)
-    : QObject(parent), m_random(random ? std::move(random) : std::make_unique<ui::ClockRandom>())
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <type_traits>
+
+Program::Program(std::unique_ptr<basic::RandomSource> random, QObject *parent)
+    : QObject(parent), m_random(random ? std::move(random) : std::make_unique<basic::ClockRandom>())
 {
+    // Every window shows the program's icon.
+    QGuiApplication::setWindowIcon(ui::cachedIcon(QString::fromLatin1(pictures::programIcon)));
 }
 
-Program::~Program() = default;
-
-// The first reference to a window creates it and runs its Form_Load.
-template <typename F, typename Slot, typename... Args>
-Slot &Program::load(std::unique_ptr<Slot> &slot, Args &&...args)
+Program::~Program()
 {
-    if (!slot) {
-        slot = std::make_unique<F>(std::forward<Args>(args)...);
-        slot->Form_Load();
-    }
-    return *slot;
+    while (!m_windows.empty())
+        m_windows.pop_back();
+}
+
+template <typename Window, typename... Arguments> Window &Program::load(const QString &name, Arguments &&...arguments)
+{
+    const auto found =
+        std::find_if(m_windows.begin(), m_windows.end(), [&name](const auto &window) { return window.first == name; });
+    if (found != m_windows.end())
+        return static_cast<Window &>(*found->second);
+    auto created = std::make_unique<Window>(std::forward<Arguments>(arguments)...);
+    Window &window = *created;
+    m_windows.emplace_back(name, std::move(created));
+    if constexpr (std::is_base_of_v<ui::Form, Window>)
+        window.Form_Load();
+    else
+        window.MDIForm_Load();
+    return window;
 }
 
 void Program::start()
 {
-    MDIForm2 &main = mdiForm2();
-    main.makeVisible();
+    mdiForm2().makeVisible();
 }
 
 MDIForm2 &Program::mdiForm2()
 {
-    if (!m_mdiForm2) {
-        m_mdiForm2 = std::make_unique<MDIForm2>(*this);
-        m_mdiForm2->MDIForm_Load();
-    }
-    return *m_mdiForm2;
+    return load<MDIForm2>(QStringLiteral("MDIForm2"), *this);
 }
 
 frmkiesbasis1 &Program::kiesbasis1()
 {
-    return load<frmkiesbasis1>(m_kiesbasis1, *this);
+    return load<frmkiesbasis1>(QStringLiteral("frmkiesbasis1"), *this);
 }
 
-ui::Form &Program::exerciseScreen(const QString &windowName)
+ExerciseScreen &Program::exerciseScreen(const QString &windowName)
 {
-    const exercise::Level &level = exercise::levelOf(windowName);
-    return load<ExerciseScreen>(m_exerciseScreens[windowName], *this, level);
+    return load<ExerciseScreen>(windowName, *this, exercise::levelOf(windowName));
 }
 
-ui::Form &Program::frmmecenaat1()
+frmmecenaat1 &Program::frmmecenaat1()
 {
-    return load<::frmmecenaat1>(m_frmmecenaat1, *this);
+    return load<::frmmecenaat1>(QStringLiteral("frmmecenaat1"), *this);
 }
 
-ui::Form &Program::frminfo()
+frminfo &Program::frminfo()
 {
-    return load<::frminfo>(m_frminfo, *this);
+    return load<::frminfo>(QStringLiteral("frminfo"), *this);
 }
 
 bool Program::isLoaded(const QString &windowName) const
 {
-    if (windowName == u"MDIForm2")
-        return m_mdiForm2 != nullptr;
-    if (windowName == u"frmkiesbasis1")
-        return m_kiesbasis1 != nullptr;
-    if (windowName == u"frmmecenaat1")
-        return m_frmmecenaat1 != nullptr;
-    if (windowName == u"frminfo")
-        return m_frminfo != nullptr;
-    const auto found = m_exerciseScreens.find(windowName);
-    return found != m_exerciseScreens.end() && found->second;
+    return std::any_of(m_windows.begin(), m_windows.end(),
+                       [&windowName](const auto &window) { return window.first == windowName; });
 }

@@ -2,6 +2,7 @@
 
 #include "ui/classicedge.h"
 
+#include <QAccessibleWidget>
 #include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -12,6 +13,52 @@
 #include <QStylePainter>
 
 namespace ui {
+
+namespace {
+
+// What a screen reader finds of a picture, which only decorates: its place, no words (Qt would
+// describe it with its tool tip).
+class PictureAccessible : public QAccessibleWidget {
+public:
+    explicit PictureAccessible(QWidget *picture) : QAccessibleWidget(picture, QAccessible::Graphic) {}
+    QString text(QAccessible::Text) const override { return {}; }
+};
+
+// A label is read by its spoken name or its caption, unless its caption is kept from screen
+// readers; that is asked each time, as the interface may exist before the label is told.
+class LabelAccessible : public QAccessibleWidget {
+public:
+    explicit LabelAccessible(Label *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    QString text(QAccessible::Text text) const override
+    {
+        const auto *label = static_cast<const Label *>(widget());
+        if (label->captionKeptFromScreenReaders())
+            return {};
+        if (text == QAccessible::Name)
+            return label->accessibleName().isEmpty() ? label->caption().simplified() : label->accessibleName();
+        return QAccessibleWidget::text(text);
+    }
+};
+
+QAccessibleInterface *labelsAndPictures(const QString &className, QObject *object)
+{
+    if (className == u"ui::Picture")
+        return new PictureAccessible(static_cast<QWidget *>(object));
+    if (className == u"ui::Label")
+        return new LabelAccessible(static_cast<Label *>(object));
+    return nullptr;
+}
+
+void installAccessibleLabelsAndPictures()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(labelsAndPictures);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+} // namespace
 
 void claimMouseMoves(QWidget *control)
 {
@@ -50,6 +97,7 @@ void setForeColor(QWidget *control, BgrColor color)
 
 Label::Label(QWidget *parent) : QLabel(parent)
 {
+    installAccessibleLabelsAndPictures();
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setAlignment(Qt::AlignTop | Qt::AlignHCenter);
@@ -82,7 +130,12 @@ void Label::updateAccessibleName()
     if (m_spokenName.isEmpty())
         return;
     const QString text = m_caption.simplified();
-    setAccessibleName(text.isEmpty() ? m_spokenName : m_spokenName + u' ' + text);
+    setAccessibleName(text.isEmpty() ? QString() : m_spokenName + u' ' + text);
+}
+
+void Label::keepCaptionFromScreenReaders()
+{
+    m_captionKept = true;
 }
 
 void Label::mouseMoveEvent(QMouseEvent *event)
@@ -93,6 +146,7 @@ void Label::mouseMoveEvent(QMouseEvent *event)
 
 Picture::Picture(QWidget *parent) : QLabel(parent)
 {
+    installAccessibleLabelsAndPictures();
     setAlignment(Qt::AlignTop | Qt::AlignLeft);
     setFocusPolicy(Qt::NoFocus);
     claimMouseMoves(this);

@@ -33,8 +33,12 @@ public:
     explicit Label(QWidget *parent = nullptr);
     QString caption() const { return m_caption; }
     void setCaption(const QString &caption);
-    // What a screen reader says before the caption, for labels whose text alone means little ("118").
+    // What a screen reader says before the caption, for labels whose text alone means little ("118");
+    // an empty label says nothing.
     void setSpokenName(const QString &name);
+    // A hidden label holding what the child must work out: a screen reader gets nothing of it.
+    void keepCaptionFromScreenReaders();
+    bool captionKeptFromScreenReaders() const { return m_captionKept; }
 
 signals:
     void mouseMoved();
@@ -47,9 +51,11 @@ private:
 
     QString m_caption;
     QString m_spokenName;
+    bool m_captionKept = false;
 };
 
-// A picture shown unscaled from the top-left corner of its box; it takes clicks.
+// A picture shown unscaled from the top-left corner of its box; it takes clicks. Every picture of
+// the program only decorates, so a screen reader is told neither a name nor its tool tip.
 class Picture : public QLabel {
     Q_OBJECT
 public:

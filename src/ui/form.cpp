@@ -28,7 +28,7 @@ public:
         layout->addWidget(form);
         // Taken out of its own window the form is hidden, and a hidden child's size never reaches
         // the layout.
-        form->show();
+        static_cast<QWidget *>(form)->show();
     }
 
     static constexpr int width = 3;
@@ -76,7 +76,19 @@ void Form::makeDocumentWindow(QMdiArea *area)
     // Closing the frame (Ctrl+F4) must hide nothing and delete nothing.
     m_subWindow->setAttribute(Qt::WA_DeleteOnClose, false);
     m_subWindow->setSystemMenu(nullptr);
+    // Only the form's own controls take the focus, not the frame round it.
+    m_subWindow->setFocusPolicy(Qt::NoFocus);
     m_subWindow->hide();
+}
+
+void Form::setSpokenName(const QString &name)
+{
+    setAccessibleName(name);
+    if (m_subWindow) {
+        // A screen reader reads a document frame's title, which this frame has no bar to show.
+        m_subWindow->setWindowTitle(name);
+        m_subWindow->widget()->setAccessibleName(name);
+    }
 }
 
 Form *Form::ofSubWindow(QMdiSubWindow *subWindow)
@@ -91,10 +103,18 @@ QWidget *Form::windowWidget()
     return m_subWindow ? static_cast<QWidget *>(m_subWindow) : this;
 }
 
+void Form::setVisible(bool visible)
+{
+    Q_ASSERT_X(!visible || !isWindow() || m_showing, "ui::Form", "a form is shown with Show()");
+    QWidget::setVisible(visible);
+}
+
 void Form::Show()
 {
     QWidget *window = windowWidget();
+    m_showing = true;
     window->show();
+    m_showing = false;
     window->raise();
     if (m_subWindow) {
         show();

@@ -30,6 +30,9 @@ public:
     void makeDocumentWindow(QMdiArea *area);
     bool isDocumentWindow() const { return m_subWindow != nullptr; }
     QMdiSubWindow *subWindow() const { return m_subWindow; }
+    // What a screen reader calls the window, where its caption does not tell the windows apart;
+    // a document window's frame carries the same name.
+    void setSpokenName(const QString &name);
     // The form a document frame holds, or none.
     static Form *ofSubWindow(QMdiSubWindow *subWindow);
     // The widget that is shown, hidden and moved: the form itself or its document frame.
@@ -56,6 +59,8 @@ public:
     void setTabOrder(std::vector<QWidget *> order) { m_tabOrder = std::move(order); }
     QWidget *firstInTabOrder() const;
 
+    void setVisible(bool visible) override;
+
 protected:
     FormManager &manager() { return m_manager; }
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -64,14 +69,20 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    FormManager &m_manager;
+    // A form is shown with Show(), which runs its load and activate events, and hidden with Hide();
+    // QWidget's own calls would skip them.
+    using QWidget::hide;
+    using QWidget::show;
+
     void undoMinimiseOrMaximise();
 
+    FormManager &m_manager;
     QMdiSubWindow *m_subWindow = nullptr;
     FrameKind m_frameKind = FrameKind::Standard;
     BgrColor m_backColor = 0xFFFFFF;
     std::vector<QWidget *> m_tabOrder;
     bool m_shownOnce = false;
+    bool m_showing = false;
 };
 
 } // namespace ui

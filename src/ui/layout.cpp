@@ -1,9 +1,18 @@
 #include "ui/layout.h"
 
+#include "ui/commoncontrols/progressbar.h"
+#include "ui/commoncontrols/statusbar.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
+#include "ui/form.h"
+#include "ui/picturecaptionbutton.h"
+#include "ui/precisetimer.h"
 
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
 
 #include <algorithm>
 
@@ -14,6 +23,8 @@ namespace {
 bool isWindowed(const QWidget *control)
 {
     if (qobject_cast<const QAbstractButton *>(control) || qobject_cast<const QLineEdit *>(control))
+        return true;
+    if (qobject_cast<const StatusBar *>(control) || qobject_cast<const ProgressBar *>(control))
         return true;
     return qobject_cast<const QFrame *>(control) && !qobject_cast<const QLabel *>(control);
 }
@@ -32,82 +43,220 @@ Qt::Alignment toQt(Align align, Kind kind)
     return vertical | Qt::AlignHCenter;
 }
 
-} // namespace
-
-QString designName(const ControlDesign &design)
+QFont fontOf(const FontDesign &font)
 {
-    const QString name = QString::fromLatin1(design.name);
-    return design.index < 0 ? name : name + u'_' + QString::number(design.index);
+    return designFont(QString::fromLatin1(font.face), font.points, font.bold);
 }
 
-QWidget *buildControl(QWidget *parent, const ControlDesign &design)
-{
-    QWidget *control = nullptr;
-    switch (design.kind) {
-    case Kind::Label: {
-        auto *label = new Label(parent);
-        label->setCaption(QString::fromUtf8(design.text));
-        control = label;
-        break;
-    }
-    case Kind::TextBox: {
-        auto *box = new TextBox(parent);
-        box->setText(QString::fromUtf8(design.text));
-        control = box;
-        break;
-    }
-    case Kind::Button:
-    case Kind::PictureButton: {
-        auto *button = new CommandButton(parent);
-        if (design.kind == Kind::Button)
-            button->setText(QString::fromUtf8(design.text));
-        if (design.picture)
-            button->setPicture(QString::fromLatin1(design.picture));
-        control = button;
-        break;
-    }
-    case Kind::Picture: {
-        auto *picture = new Picture(parent);
-        if (design.picture)
-            picture->setPicture(QString::fromLatin1(design.picture));
-        control = picture;
-        break;
-    }
-    case Kind::Shape:
-        control = new Shape(parent);
-        if (design.back)
-            static_cast<Shape *>(control)->setFillColor(*design.back);
-        break;
-    case Kind::Frame:
-        control = new Frame(parent);
-        break;
-    }
-    applyDesign(control, design);
-    return control;
-}
-
+// A control's place, font, colours, tool tip, name for screen readers and visibility.
 void applyDesign(QWidget *control, const ControlDesign &design)
 {
-    control->setObjectName(designName(design));
     control->setGeometry(toPixels(design.place));
     if (design.font.face)
-        control->setFont(designFont(QString::fromLatin1(design.font.face), design.font.points, design.font.bold));
+        control->setFont(fontOf(design.font));
     if (auto *button = qobject_cast<CommandButton *>(control); button && design.back)
         button->setFaceColor(*design.back);
     else if (design.back && design.kind != Kind::Shape)
         setBackColor(control, *design.back);
     if (design.fore)
         setForeColor(control, *design.fore);
-    if (*design.toolTip) {
+    if (*design.toolTip)
         control->setToolTip(QString::fromUtf8(design.toolTip));
-        // A picture button has no text of its own; its tool tip is what a screen reader says.
-        control->setAccessibleName(QString::fromUtf8(design.toolTip).simplified());
+    // A button is spoken by its caption, blanks folded; a picture button without one by what its
+    // tool tip means.
+    if (design.spoken) {
+        control->setAccessibleName(QString::fromUtf8(design.spoken));
+    } else if (qobject_cast<QAbstractButton *>(control)) {
+        const char *spoken = *design.text ? design.text : design.toolTip;
+        control->setAccessibleName(QString::fromUtf8(spoken).simplified());
     }
     if (auto *label = qobject_cast<QLabel *>(control); label && design.kind == Kind::Label)
         label->setAlignment(toQt(design.align, design.kind));
     if (auto *box = qobject_cast<QLineEdit *>(control))
         box->setAlignment(toQt(design.align, design.kind));
     control->setVisible(design.visible);
+}
+
+QWidget *buildWidget(QWidget *parent, const ControlDesign &design)
+{
+    const QString text = QString::fromUtf8(design.text);
+    const QString picture = design.picture ? QString::fromLatin1(design.picture) : QString();
+    switch (design.kind) {
+    case Kind::Label: {
+        auto *label = new Label(parent);
+        label->setCaption(text);
+        return label;
+    }
+    case Kind::TextBox: {
+        auto *box = new TextBox(parent);
+        box->setText(text);
+        return box;
+    }
+    case Kind::Button:
+    case Kind::PictureButton: {
+        auto *button = new CommandButton(parent);
+        button->setText(text);
+        if (!picture.isEmpty())
+            button->setPicture(picture);
+        return button;
+    }
+    case Kind::PictureCaptionButton: {
+        auto *button = new PictureCaptionButton(parent);
+        button->setText(text);
+        button->setPicture(picture);
+        if (design.isDefault) {
+            // Outside a dialog only an auto-default button takes Enter.
+            button->setAutoDefault(true);
+            button->setDefault(true);
+        }
+        return button;
+    }
+    case Kind::Picture: {
+        auto *shown = new Picture(parent);
+        if (!picture.isEmpty())
+            shown->setPicture(picture);
+        return shown;
+    }
+    case Kind::Shape: {
+        auto *shape = new Shape(parent);
+        if (design.back)
+            shape->setFillColor(*design.back);
+        return shape;
+    }
+    case Kind::Frame:
+        return new Frame(parent);
+    case Kind::StatusBar:
+        return new StatusBar(parent);
+    case Kind::ProgressBar:
+        return new ProgressBar(parent);
+    case Kind::Timer:
+    case Kind::Menu:
+    case Kind::MenuCommand:
+    case Kind::DocumentArea:
+        break;
+    }
+    return nullptr;
+}
+
+// The parts of a main window, which are no child controls: its menus, their commands, its document area.
+QObject *buildMainWindowPart(QWidget &window, QObject *in, const ControlDesign &design)
+{
+    auto *main = qobject_cast<QMainWindow *>(&window);
+    if (!main)
+        throw std::logic_error(std::string("only a main window has ") + design.name);
+    const QString text = QString::fromUtf8(design.text);
+    switch (design.kind) {
+    case Kind::Menu:
+        return main->menuBar()->addMenu(text);
+    case Kind::MenuCommand: {
+        auto *menu = qobject_cast<QMenu *>(in);
+        if (!menu)
+            throw std::logic_error(std::string("a menu command stands in a menu: ") + design.name);
+        QAction *command = menu->addAction(text);
+        if (design.shortcut)
+            command->setShortcut(QKeySequence(QString::fromLatin1(design.shortcut)));
+        return command;
+    }
+    case Kind::DocumentArea: {
+        auto *area = new QMdiArea(main);
+        if (design.back)
+            area->setBackground(toQColor(*design.back));
+        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        main->setCentralWidget(area);
+        return area;
+    }
+    default:
+        return nullptr;
+    }
+}
+
+void designWindow(QWidget &window, const WindowDesign &design, QMdiArea *documentArea)
+{
+    auto *form = qobject_cast<Form *>(&window);
+    if (design.document) {
+        if (!form || !documentArea)
+            throw std::logic_error("a document window is a form in the main window's document area");
+        form->makeDocumentWindow(documentArea);
+    } else if (form) {
+        form->setFrameKind(design.frame);
+    } else {
+        setFrameKind(&window, design.frame);
+    }
+    window.setWindowTitle(QString::fromUtf8(design.caption));
+    if (design.font.face)
+        window.setFont(fontOf(design.font));
+    if (form && design.back)
+        form->setBackColor(*design.back);
+    if (form && design.clientWidth > 0)
+        form->setClientSizeTwips(design.clientWidth, design.clientHeight);
+    if (design.spoken) {
+        if (form)
+            form->setSpokenName(QString::fromUtf8(design.spoken));
+        else
+            window.setAccessibleName(QString::fromUtf8(design.spoken));
+    }
+}
+
+} // namespace
+
+QString designName(const char *name, int index)
+{
+    const QString designed = QString::fromLatin1(name);
+    return index < 0 ? designed : designed + u'_' + QString::number(index);
+}
+
+QString designName(const ControlDesign &design)
+{
+    return designName(design.name, design.index);
+}
+
+void Controls::add(const ControlDesign &design, QObject *control)
+{
+    m_controls[designName(design)] = control;
+    if (design.index >= 0)
+        m_arrays[QString::fromLatin1(design.name)].emplace_back(design.index, control);
+}
+
+QObject *Controls::find(const QString &name) const
+{
+    const auto found = m_controls.find(name);
+    return found == m_controls.end() ? nullptr : found->second;
+}
+
+Controls buildWindow(QWidget &window, const WindowDesign &design, const std::vector<ControlDesign> &rows,
+                     QMdiArea *documentArea)
+{
+    designWindow(window, design, documentArea);
+    Controls controls;
+    std::vector<QWidget *> frontToBack;
+    std::vector<std::pair<int, QWidget *>> tabbed;
+    for (const ControlDesign &row : rows) {
+        QObject *in = *row.in ? controls.find(QString::fromLatin1(row.in)) : &window;
+        if (!in)
+            throw std::logic_error(std::string("a control stands in one that is not designed before it: ") + row.name);
+        QObject *built = nullptr;
+        if (row.kind == Kind::Timer) {
+            auto *timer = new PreciseTimer(&window);
+            timer->setInterval(row.interval);
+            built = timer;
+        } else if (QWidget *control = buildWidget(qobject_cast<QWidget *>(in), row)) {
+            applyDesign(control, row);
+            frontToBack.push_back(control);
+            if (row.tab >= 0)
+                tabbed.emplace_back(row.tab, control);
+            built = control;
+        } else {
+            built = buildMainWindowPart(window, in, row);
+        }
+        built->setObjectName(designName(row));
+        controls.add(row, built);
+    }
+    stackFrontToBack(frontToBack);
+    const std::vector<QWidget *> order = applyTabOrder(tabbed);
+    if (auto *form = qobject_cast<Form *>(&window))
+        form->setTabOrder(order);
+    return controls;
 }
 
 void stackFrontToBack(const std::vector<QWidget *> &frontToBack)

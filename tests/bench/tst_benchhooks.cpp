@@ -1,3 +1,4 @@
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
@@ -76,20 +77,21 @@ void TestBenchHooks::hookReportsItsLine()
     }
 }
 
-// The program a school installs reads no benchmark variable: it keeps running and prints nothing.
+// The program a school installs has no hook: it does not even hold the names of the variables
+// that the probe reads (waiting to see that it keeps running would only show it more slowly).
 void TestBenchHooks::shippedProgramHasNoHooks()
 {
-    QProcess process;
-    QProcessEnvironment environment = offscreen();
-    environment.insert(QStringLiteral("REKENRUPS_BENCH_FIRST_PAINT"), QStringLiteral("1"));
-    environment.insert(QStringLiteral("REKENRUPS_BENCH_INFO"), QStringLiteral("1"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(REKENRUPS_PROGRAM), {});
-    QVERIFY(process.waitForStarted());
-    QVERIFY(!process.waitForFinished(1500));
-    QCOMPARE(process.readAllStandardOutput(), QByteArray());
-    process.kill();
-    process.waitForFinished();
+    const auto read = [](const char *path) {
+        QFile file(QString::fromLocal8Bit(path));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray probe = read(REKENRUPS_PROBE);
+    const QByteArray shipped = read(REKENRUPS_PROGRAM);
+    QVERIFY(!shipped.isEmpty());
+    for (const char *variable : {"REKENRUPS_BENCH_FIRST_PAINT", "REKENRUPS_BENCH_INFO"}) {
+        QVERIFY2(probe.contains(variable), variable);
+        QVERIFY2(!shipped.contains(variable), variable);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestBenchHooks)

@@ -161,7 +161,7 @@ void TestAnswer::checkComparesBothBoxesByValue()
     QFETCH(QString, restAfter);
 
     const check::CheckResult result =
-        check::checkAnswer(quotientText, restText, static_cast<ui::Int16>(quotient), static_cast<ui::Int16>(rest));
+        check::checkAnswer(quotientText, restText, static_cast<basic::Int16>(quotient), static_cast<basic::Int16>(rest));
     QCOMPARE(result.verdict, verdict);
     QCOMPARE(refusedIndex(result), refused);
     QCOMPARE(result.quotientText, quotientAfter);

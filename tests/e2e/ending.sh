@@ -34,13 +34,7 @@ done
 xwininfo -id "$main" | grep -q 'IsViewable' || fail "the stop button did not bring back the main window"
 [[ -n ${E2E_SHOTS:-} ]] && { sleep 1; import -window root "$E2E_SHOTS/ending-info.png"; }
 
-for _ in $(seq 500); do
-  kill -0 "$app" 2>/dev/null || break
-  sleep 0.05
-done
-kill -0 "$app" 2>/dev/null && fail "the program was still running 25 s after the stop button"
-code=0
-wait "$app" || code=$?
+wait_for_end 25 "the program was still running 25 s after the stop button"
 ended=$EPOCHREALTIME
 elapsed_ms=$(( (${ended/./} - ${started/./}) / 1000 ))
 echo "ended after ${elapsed_ms} ms with exit code $code"

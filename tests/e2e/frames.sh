@@ -76,12 +76,6 @@ expect_centred "$screen" "the exercise screen shown again"
 
 # The desktop ends the session without a "save your work" request: the program leaves at once.
 echo die >&"${session[1]}"
-for _ in $(seq 30); do
-  kill -0 "$app" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$app" 2>/dev/null && fail "the program was still running 3 s after the session ended"
-code=0
-wait "$app" || code=$?
+wait_for_end 3 "the program was still running 3 s after the session ended"
 ((code == 0)) || fail "the program ended with exit code $code when the session ended"
 echo "PASS: frames, centring, button faces, Enter and the session's end under $wm"

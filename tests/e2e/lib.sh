@@ -107,6 +107,19 @@ window_role() {
   xprop -id "$1" WM_WINDOW_ROLE | sed -n 's/^[^"]*"\(.*\)"$/\1/p'
 }
 
+# Waits up to $1 seconds for the program to end; fails with "$2" if it does not. Sets code to its
+# exit code.
+wait_for_end() {
+  local steps=$(($1 * 20))
+  for _ in $(seq "$steps"); do
+    kill -0 "$app" 2>/dev/null || break
+    sleep 0.05
+  done
+  kill -0 "$app" 2>/dev/null && fail "$2"
+  code=0
+  wait "$app" || code=$?
+}
+
 window_title() {
   xprop -id "$1" _NET_WM_NAME | sed -e 's/^[^"]*"//' -e 's/"$//'
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "basic/random.h"
 #include "exercise/exercisescreen.h"
 #include "exercise/level.h"
+#include "info/frminfo.h"
+#include "info/frmmecenaat1.h"
 #include "shell/frmkiesbasis1.h"
+#include "shell/mdiform2.h"
 #include "shell/program.h"
-#include "ui/random.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -16,7 +19,7 @@ class ScreenFixture {
 protected:
     void setUpProgram()
     {
-        auto scripted = std::make_unique<ui::ScriptedRandom>();
+        auto scripted = std::make_unique<basic::ScriptedRandom>();
         random = scripted.get();
         program = std::make_unique<Program>(std::move(scripted));
         program->forms().setEndProgram([] {});
@@ -24,10 +27,7 @@ protected:
 
     void tearDownProgram() { program.reset(); }
 
-    ExerciseScreen &screen(const QString &window)
-    {
-        return static_cast<ExerciseScreen &>(program->exerciseScreen(window));
-    }
+    ExerciseScreen &screen(const QString &window) { return program->exerciseScreen(window); }
 
     // Opens a level with its button on the chooser.
     ExerciseScreen &open(const QString &window)
@@ -46,5 +46,5 @@ protected:
     }
 
     std::unique_ptr<Program> program;
-    ui::ScriptedRandom *random = nullptr;
+    basic::ScriptedRandom *random = nullptr;
 };

@@ -1,9 +1,12 @@
 #include "exercise/exercisescreen.h"
 #include "exercise/level.h"
 #include "exercise/statistics.h"
+#include "info/frminfo.h"
+#include "info/frmmecenaat1.h"
 #include "screenfixture.h"
 #include "scripteddraws.h"
 #include "shell/frmkiesbasis1.h"
+#include "shell/mdiform2.h"
 #include "shell/program.h"
 
 #include <QTest>
@@ -361,8 +364,8 @@ void TestCheckAndHelp::hintsInviteOrRemind()
     QFETCH(QString, secondHint);
     ExerciseScreen &screen = startExercise(window, drawn);
     // Divisions a level never draws, such as ten times the divisor, still get the right hint.
-    screen.deeltal = static_cast<ui::Int16>(dividend);
-    screen.deler = static_cast<ui::Int16>(divisor);
+    screen.deeltal = static_cast<basic::Int16>(dividend);
+    screen.deler = static_cast<basic::Int16>(divisor);
     screen.cmdcontrole1_MouseMove();
     QCOMPARE(screen.lblhulp(2).caption(), firstHint);
     screen.cmdcontrole_MouseMove();

@@ -53,7 +53,7 @@ void TestDraw::skewedDrawFollowsItsFormula()
     QFETCH(float, r1);
     QFETCH(float, r2);
     QFETCH(int, expected);
-    ui::ScriptedRandom random({r1, r2});
+    basic::ScriptedRandom random({r1, r2});
     QCOMPARE(exercise::skewedDraw(random, k), expected);
     QCOMPARE(random.remaining(), 0);
 }
@@ -73,7 +73,7 @@ void TestDraw::evenDrawCoversOneToN()
     QFETCH(int, n);
     QFETCH(float, r);
     QFETCH(int, expected);
-    ui::ScriptedRandom random({r});
+    basic::ScriptedRandom random({r});
     QCOMPARE(exercise::evenDraw(random, n), expected);
 }
 
@@ -111,7 +111,7 @@ void TestDraw::levelAcceptsItsRangeAtBothEnds()
         draws += skewedFor(level.draw.direct->k, dividend);
     for (int divisor : divisors)
         draws += evenFor(level.draw.divisor.n, divisor);
-    ui::ScriptedRandom random(draws);
+    basic::ScriptedRandom random(draws);
 
     const Division drawn = exercise::drawDivision(level.draw, random);
     QCOMPARE(drawn.deeltal, dividends.last());
@@ -155,7 +155,7 @@ void TestDraw::remainderZeroScreensBuildTheDividendFromDigits()
     QList<float> draws = scripted::divisionFor(level, first);
     if (!second.isEmpty())
         draws += scripted::divisionFor(level, second);
-    ui::ScriptedRandom random(draws);
+    basic::ScriptedRandom random(draws);
 
     const Division drawn = exercise::drawDivision(level.draw, random);
     const QList<int> &last = second.isEmpty() ? first : second;
@@ -197,7 +197,7 @@ void TestDraw::seededDrawsStayInsideEachLevel()
     QFETCH(int, highestDivisor);
     QFETCH(bool, restZero);
     const Level &level = exercise::levelOf(window);
-    ui::ClockRandom random;
+    basic::ClockRandom random;
     QSet<int> divisorsSeen;
     for (int i = 0; i < 3000; ++i) {
         random.reseedFromClock();
@@ -232,8 +232,8 @@ void TestDraw::statisticsTextIsExact()
 {
     QFETCH(QList<int>, counts);
     QFETCH(QString, expected);
-    QCOMPARE(exercise::statistiektekst(static_cast<ui::Int16>(counts[0]), static_cast<ui::Int16>(counts[1]),
-                                       static_cast<ui::Int16>(counts[2]), static_cast<ui::Int16>(counts[3])),
+    QCOMPARE(exercise::statistiektekst(static_cast<basic::Int16>(counts[0]), static_cast<basic::Int16>(counts[1]),
+                                       static_cast<basic::Int16>(counts[2]), static_cast<basic::Int16>(counts[3])),
              expected);
 }
 

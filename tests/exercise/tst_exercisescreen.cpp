@@ -1,9 +1,12 @@
 #include "exercise/exercisescreen.h"
 #include "exercise/level.h"
 #include "exercise/statistics.h"
+#include "info/frminfo.h"
+#include "info/frmmecenaat1.h"
 #include "screenfixture.h"
 #include "scripteddraws.h"
 #include "shell/frmkiesbasis1.h"
+#include "shell/mdiform2.h"
 #include "shell/program.h"
 #include "ui/twips.h"
 

@@ -52,7 +52,7 @@ void TestSplitHelp::tensTableChoosesTheMultiple()
     QFETCH(int, lastEntry);
     QFETCH(int, k);
 
-    const std::optional<ui::Int16> chosen = help::tensMultiple(static_cast<ui::Int16>(quotient), lastEntry);
+    const std::optional<basic::Int16> chosen = help::tensMultiple(static_cast<basic::Int16>(quotient), lastEntry);
     QCOMPARE(chosen.value_or(0), k);
 }
 
@@ -85,8 +85,8 @@ void TestSplitHelp::stepOneShowsTheSplit()
     QFETCH(int, hulprest);
     QFETCH(QString, splitLine);
 
-    const help::HelpStep1 step = help::helpStep1(static_cast<ui::Int16>(deeltal), static_cast<ui::Int16>(deler),
-                                                 static_cast<ui::Int16>(quotient));
+    const help::HelpStep1 step = help::helpStep1(static_cast<basic::Int16>(deeltal), static_cast<basic::Int16>(deler),
+                                                 static_cast<basic::Int16>(quotient));
     QCOMPARE(step.splitLine, splitLine);
     QCOMPARE(step.split.has_value(), written);
     if (written) {
@@ -129,7 +129,7 @@ void TestSplitHelp::stepTwoShowsTwoDivisions()
     QFETCH(QString, right);
 
     const std::optional<help::SplitCaptions> split = help::helpStep2(
-        static_cast<ui::Int16>(deeltal), static_cast<ui::Int16>(deler), static_cast<ui::Int16>(quotient), lastEntry);
+        static_cast<basic::Int16>(deeltal), static_cast<basic::Int16>(deler), static_cast<basic::Int16>(quotient), lastEntry);
     QCOMPARE(split.has_value(), !left.isEmpty());
     if (split) {
         QCOMPARE(split->left, left);
@@ -171,7 +171,7 @@ void TestSplitHelp::hintInvitesOrReminds()
     QFETCH(QString, text);
 
     const std::optional<help::HelpHint> hint =
-        help::helpHint(step, static_cast<ui::Int16>(deeltal), static_cast<ui::Int16>(deler), strict);
+        help::helpHint(step, static_cast<basic::Int16>(deeltal), static_cast<basic::Int16>(deler), strict);
     QVERIFY(hint);
     QCOMPARE(hint->text, text);
     QCOMPARE(hint->tafelprodukt, tafelprodukt);

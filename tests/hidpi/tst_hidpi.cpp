@@ -2,6 +2,8 @@
 #include "exercise/exercisescreen.h"
 #include "exercise/level.h"
 #include "exercise/statistics.h"
+#include "info/frminfo.h"
+#include "info/frmmecenaat1.h"
 #include "shell/frmkiesbasis1.h"
 #include "shell/mdiform2.h"
 #include "shell/program.h"

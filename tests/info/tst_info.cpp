@@ -1,3 +1,4 @@
+#include "exercise/exercisescreen.h"
 #include "info/frminfo.h"
 #include "info/frmmecenaat1.h"
 #include "info/slogan.h"
@@ -64,7 +65,7 @@ private slots:
     void statusBarKeepsToTheBottomAndShowsTheDate();
 
 private:
-    frmmecenaat1 &intro() { return static_cast<frmmecenaat1 &>(program->frmmecenaat1()); }
+    frmmecenaat1 &intro() { return program->frmmecenaat1(); }
     // The information screen as the chooser's stop button opens it, with its timer left to the test.
     frminfo &openInfo();
 
@@ -90,7 +91,7 @@ frminfo &TestInfo::openInfo()
 {
     program->mdiForm2().aftrek2_Click();
     QTest::mouseClick(program->kiesbasis1().cmdeinde, Qt::LeftButton);
-    auto &info = static_cast<frminfo &>(program->frminfo());
+    auto &info = program->frminfo();
     info.Timer1->stop();
     return info;
 }

@@ -1,4 +1,4 @@
-#include "ui/pictures.h"
+#include "resources/pictures.h"
 
 #include <QFileInfo>
 #include <QImage>

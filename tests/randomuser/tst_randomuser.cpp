@@ -1,3 +1,4 @@
+#include "basic/int16.h"
 #include "exercise/exercisescreen.h"
 #include "exercise/level.h"
 #include "exercise/statistics.h"
@@ -6,7 +7,6 @@
 #include "shell/frmkiesbasis1.h"
 #include "shell/mdiform2.h"
 #include "shell/program.h"
-#include "ui/int16.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -21,7 +21,7 @@
 namespace {
 
 // The program's own draws, replayable from the test's seed.
-class SeededRandom final : public ui::RandomSource {
+class SeededRandom final : public basic::RandomSource {
 public:
     explicit SeededRandom(std::uint32_t seed) : m_generator(seed) {}
     void reseedFromClock() override {}
@@ -129,7 +129,7 @@ void TestRandomUser::anythingAPupilDoesKeepsTheProgramWhole()
     program = std::make_unique<Program>(std::make_unique<SeededRandom>(seed));
     program->forms().setEndProgram([this] { m_ended = true; });
     program->start();
-    auto &info = static_cast<frminfo &>(program->frminfo());
+    auto &info = program->frminfo();
     info.Timer1->installEventFilter(new TimerStopper(info.Timer1));
     info.Hide();
     QVERIFY(QTest::qWaitForWindowExposed(&program->mdiForm2()));
@@ -158,7 +158,7 @@ QString TestRandomUser::act()
     if (windows.isEmpty())
         return QStringLiteral("nothing visible");
     QWidget *window = windows.at(pick(static_cast<int>(windows.size())));
-    auto &info = static_cast<frminfo &>(program->frminfo());
+    auto &info = program->frminfo();
     switch (pick(20)) {
     case 0:
         if (program->mdiForm2().isVisible()) {
@@ -330,7 +330,7 @@ QList<ExerciseScreen *> TestRandomUser::loadedScreens() const
     for (const exercise::Level &level : exercise::levels()) {
         const QString name = QString::fromLatin1(level.windowName);
         if (program->isLoaded(name))
-            screens << static_cast<ExerciseScreen *>(&program->exerciseScreen(name));
+            screens << &program->exerciseScreen(name);
     }
     return screens;
 }
@@ -365,7 +365,7 @@ void TestRandomUser::checkInvariants(const QString &action)
     if (chooser.lblgemaakt->caption().isEmpty())
         m_expectedTotal = 0; // the stop button starts the total afresh
     if (chooser.isShown())
-        QCOMPARE(ui::captionToInt16(chooser.lblgemaakt->caption()), m_expectedTotal);
+        QCOMPARE(basic::captionToInt16(chooser.lblgemaakt->caption()), m_expectedTotal);
 
     // Every window exists once: the forms on the desktop and in the document area are the loaded ones.
     std::set<QString> names;

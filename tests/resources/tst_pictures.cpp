@@ -1,6 +1,6 @@
 // Every embedded picture must load, be of the right kind and size, and every icon must hold
 // exactly the images (size and colour depth) the program and the desktop pick from.
-#include "ui/pictures.h"
+#include "resources/pictures.h"
 
 #include <QFile>
 #include <QImage>

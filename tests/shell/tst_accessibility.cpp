@@ -1,5 +1,8 @@
 #include "exercise/exercisescreen.h"
 #include "exercise/level.h"
+#include "exercise/scripteddraws.h"
+#include "info/frminfo.h"
+#include "info/frmmecenaat1.h"
 #include "shell/frmkiesbasis1.h"
 #include "shell/mdiform2.h"
 #include "shell/program.h"
@@ -7,21 +10,29 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QSet>
 #include <QTest>
 
 #include <memory>
 
 namespace {
 
-QString spokenName(QWidget *control)
+QString spoken(QObject *control, QAccessible::Text text = QAccessible::Name)
 {
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
-    return accessible ? accessible->text(QAccessible::Name) : QString();
+    return accessible ? accessible->text(text) : QString();
+}
+
+// What reaches a screen reader of a control: its name and its description.
+QString heard(QObject *control)
+{
+    return spoken(control) + u' ' + spoken(control, QAccessible::Description);
 }
 
 } // namespace
 
-// What a screen reader says for the controls a child works with.
+// What a screen reader says for the controls and windows a child works with.
 class TestAccessibility : public QObject {
     Q_OBJECT
 
@@ -31,16 +42,27 @@ private slots:
     void exerciseControlsHaveDutchNames_data();
     void exerciseControlsHaveDutchNames();
     void theDivisionIsSpokenWithItsRole();
-    void everyButtonAndBoxOfEveryWindowHasAName();
+    void everyFocusableControlHasAUniqueName();
+    void chooserButtonsAreNamedByTheirCaptions();
+    void verdictReachesTheFocusedControl_data();
+    void verdictReachesTheFocusedControl();
+    void newDivisionAndHelpStepsReachTheQuotientBox();
+    void answersAndDecorationSayNothing();
+    void informationScreenIsReadable();
 
 private:
     ExerciseScreen &open(const QString &window);
+    void queue(const ExerciseScreen &screen, int deeltal, int deler);
+    QList<QWidget *> allWindows();
     std::unique_ptr<Program> program;
+    basic::ScriptedRandom *random = nullptr;
 };
 
 void TestAccessibility::init()
 {
-    program = std::make_unique<Program>(std::make_unique<ui::ScriptedRandom>(QList<float>{0.999f, 0.9f, 0.5f}));
+    auto scripted = std::make_unique<basic::ScriptedRandom>();
+    random = scripted.get();
+    program = std::make_unique<Program>(std::move(scripted));
     program->forms().setEndProgram([] {});
     program->start();
 }
@@ -53,63 +75,210 @@ void TestAccessibility::cleanup()
 ExerciseScreen &TestAccessibility::open(const QString &window)
 {
     program->kiesbasis1().openLevel(window);
-    return static_cast<ExerciseScreen &>(program->exerciseScreen(window));
+    auto &screen = program->exerciseScreen(window);
+    if (!QTest::qWaitForWindowActive(&screen))
+        qWarning("%s did not become active", qPrintable(window));
+    return screen;
+}
+
+void TestAccessibility::queue(const ExerciseScreen &screen, int deeltal, int deler)
+{
+    for (float draw : scripted::divisionFor(screen.level(), {deeltal, deler}))
+        random->push({draw});
+}
+
+QList<QWidget *> TestAccessibility::allWindows()
+{
+    QList<QWidget *> windows{&program->mdiForm2(), &program->kiesbasis1(), &program->frmmecenaat1(),
+                             &program->frminfo()};
+    for (const exercise::Level &level : exercise::levels())
+        windows << &program->exerciseScreen(QString::fromLatin1(level.windowName));
+    return windows;
 }
 
 void TestAccessibility::exerciseControlsHaveDutchNames_data()
 {
     QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("windowName");
     for (const exercise::Level &level : exercise::levels())
-        QTest::newRow(level.windowName) << QString::fromLatin1(level.windowName);
+        QTest::newRow(level.windowName) << QString::fromLatin1(level.windowName) << QString::fromUtf8(level.spokenName);
 }
 
 void TestAccessibility::exerciseControlsHaveDutchNames()
 {
     QFETCH(QString, window);
+    QFETCH(QString, windowName);
     ExerciseScreen &screen = open(window);
-    QCOMPARE(spokenName(screen.cmdstart), QStringLiteral("start"));
-    QCOMPARE(spokenName(screen.cmdstop), QStringLiteral("stop"));
-    QCOMPARE(spokenName(screen.cmdjuist), QStringLiteral("CONTROLE"));
-    QCOMPARE(spokenName(screen.cmdcontrole1), QStringLiteral("hulp"));
-    QCOMPARE(spokenName(screen.cmdcontrole), QStringLiteral("hulp"));
-    QCOMPARE(spokenName(screen.txtquotient), QStringLiteral("quotiënt"));
-    QCOMPARE(spokenName(screen.txtrest), QStringLiteral("rest"));
+    QCOMPARE(spoken(&screen), windowName);
+    QCOMPARE(screen.windowTitle(), QStringLiteral("rekenrups"));
+    QCOMPARE(spoken(screen.cmdstart), QStringLiteral("start"));
+    QCOMPARE(spoken(screen.cmdstop), QStringLiteral("stop"));
+    QCOMPARE(spoken(screen.cmdjuist), QStringLiteral("controleren"));
+    QCOMPARE(spoken(screen.cmdcontrole1), QStringLiteral("hulp stap 1"));
+    QCOMPARE(spoken(screen.cmdcontrole), QStringLiteral("hulp stap 2"));
+    QCOMPARE(screen.cmdcontrole1->toolTip(), QStringLiteral("hulp"));
+    QCOMPARE(spoken(screen.txtquotient), QStringLiteral("quotiënt"));
+    QCOMPARE(spoken(screen.txtrest), QStringLiteral("rest"));
+    // Keyboard users reach the hints that the mouse brings up.
+    QCOMPARE(spoken(screen.cmdjuist, QAccessible::Description), QStringLiteral("controleer de uitkomst klik hier !"));
+    QCOMPARE(spoken(screen.cmdstart, QAccessible::Description), QStringLiteral("nieuwe oefening klik hier !"));
 }
 
 void TestAccessibility::theDivisionIsSpokenWithItsRole()
 {
     ExerciseScreen &screen = open(QStringLiteral("frmrekenrups200"));
-    QCOMPARE(spokenName(screen.lbldeeltal), QStringLiteral("deeltal"));
+    // Empty labels say nothing, not even their role word.
+    QCOMPARE(spoken(screen.lbldeeltal), QString());
+    QCOMPARE(spoken(&screen.lblhulp(0)), QString());
+    queue(screen, 180, 5);
     QTest::mouseClick(screen.cmdstart, Qt::LeftButton);
-    QCOMPARE(spokenName(screen.lbldeeltal), QStringLiteral("deeltal %1").arg(screen.deeltal));
-    QCOMPARE(spokenName(screen.lbldeler), QStringLiteral("deler %1").arg(screen.deler));
-    QVERIFY(spokenName(screen.lblaantal).startsWith(QStringLiteral("score aantal oefeningen = 1 aantal fouten")));
+    QCOMPARE(spoken(screen.lbldeeltal), QStringLiteral("deeltal %1").arg(screen.deeltal));
+    QCOMPARE(spoken(screen.lbldeler), QStringLiteral("deler %1").arg(screen.deler));
+    QVERIFY(spoken(screen.lblaantal).startsWith(QStringLiteral("score aantal oefeningen = 1 aantal fouten")));
     QTest::keyClicks(screen.txtquotient, QString::number(screen.quotient));
     QTest::keyClicks(screen.txtrest, QString::number(screen.rest));
     QTest::mouseClick(screen.cmdjuist, Qt::LeftButton);
-    QVERIFY(spokenName(screen.lbljuist).startsWith(QStringLiteral("uitkomst %1 : ").arg(screen.deeltal)));
+    QVERIFY(spoken(screen.lbljuist).startsWith(QStringLiteral("uitkomst %1 : ").arg(screen.deeltal)));
 }
 
-void TestAccessibility::everyButtonAndBoxOfEveryWindowHasAName()
+void TestAccessibility::everyFocusableControlHasAUniqueName()
 {
     program->mdiForm2().aftrek2_Click();
-    QList<QWidget *> windows{&program->mdiForm2(), &program->kiesbasis1(), &program->frmmecenaat1(),
-                             &program->frminfo()};
-    for (const exercise::Level &level : exercise::levels())
-        windows << &program->exerciseScreen(QString::fromLatin1(level.windowName));
-    for (QWidget *window : windows) {
-        const auto controls = window->findChildren<QWidget *>();
-        for (QWidget *control : controls) {
+    QSet<QString> windowNames;
+    for (QWidget *window : allWindows()) {
+        const QString windowName = spoken(window);
+        QVERIFY2(!windowName.isEmpty() && !windowNames.contains(windowName), qPrintable(window->objectName()));
+        windowNames << windowName;
+        QSet<QString> names;
+        for (QWidget *control : window->findChildren<QWidget *>()) {
             if (!qobject_cast<QAbstractButton *>(control) && !qobject_cast<QLineEdit *>(control))
                 continue;
             if (control->isHidden() && control->objectName().startsWith(QStringLiteral("cmdde")))
                 continue; // the two buttons nothing ever shows
             if (control->objectName().startsWith(QStringLiteral("qt_")))
                 continue; // Qt's own parts, such as the document area's scroll buttons
-            QVERIFY2(!spokenName(control).trimmed().isEmpty(),
-                     qPrintable(window->objectName() + u'.' + control->objectName()));
+            const QString name = spoken(control);
+            const QString where = window->objectName() + u'.' + control->objectName() + u' ' + name;
+            QVERIFY2(!name.trimmed().isEmpty(), qPrintable(where));
+            QVERIFY2(!names.contains(name), qPrintable(where));
+            names << name;
         }
     }
+    // Document frames take no focus of their own and carry their window's name.
+    for (ui::Form *document :
+         {static_cast<ui::Form *>(&program->frmmecenaat1()), static_cast<ui::Form *>(&program->frminfo())}) {
+        QCOMPARE(document->subWindow()->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(spoken(document->subWindow()), spoken(document));
+    }
+}
+
+void TestAccessibility::chooserButtonsAreNamedByTheirCaptions()
+{
+    frmkiesbasis1 &chooser = program->kiesbasis1();
+    QCOMPARE(spoken(&chooser), QStringLiteral("kies een oefening"));
+    for (const exercise::Level &level : exercise::levels()) {
+        auto *button = chooser.findChild<QAbstractButton *>(QString::fromLatin1(level.chooserButton));
+        QCOMPARE(spoken(button), button->text().simplified());
+        QCOMPARE(spoken(button), QString::fromUtf8(level.spokenName));
+    }
+    QCOMPARE(spoken(chooser.cmdeinde), QStringLiteral("stoppen"));
+    QCOMPARE(spoken(&program->frmmecenaat1()), QStringLiteral("welkom bij rekenrups"));
+    QCOMPARE(spoken(program->frmmecenaat1().cmdkombinnen), QStringLiteral("Klik hier en start !"));
+}
+
+void TestAccessibility::verdictReachesTheFocusedControl_data()
+{
+    QTest::addColumn<bool>("right");
+    QTest::newRow("right") << true;
+    QTest::newRow("wrong") << false;
+}
+
+void TestAccessibility::verdictReachesTheFocusedControl()
+{
+    QFETCH(bool, right);
+    ExerciseScreen &screen = open(QStringLiteral("frmrekenrups200"));
+    queue(screen, 122, 5);
+    screen.cmdstart->setFocus();
+    QTest::keyClick(screen.cmdstart, Qt::Key_Return);
+    QTest::keyClicks(screen.txtquotient, right ? QStringLiteral("24") : QStringLiteral("25"));
+    QTest::keyClicks(screen.txtrest, QStringLiteral("2"));
+    screen.cmdjuist->setFocus();
+    QTest::keyClick(screen.cmdjuist, Qt::Key_Return);
+
+    // The focus is not moved by the check; hiding the check button hands it on.
+    QWidget *focused = QApplication::focusWidget();
+    QVERIFY(focused && focused != screen.cmdjuist);
+    const QString expected =
+        QStringLiteral("%1, 122 : 5 = 24 rest 2 als quotiënt en rest").arg(right ? "goed" : "fout");
+    QVERIFY2(heard(focused).contains(expected), qPrintable(heard(focused)));
+    QCOMPARE(spoken(screen.lbljuist, QAccessible::Description), expected);
+    QCOMPARE(screen.backColor(), right ? 0x00FF00u : 0x0000FFu);
+
+    // Back on the chooser and in again, nothing of the last exercise is told.
+    QTest::mouseClick(screen.cmdstop, Qt::LeftButton);
+    program->kiesbasis1().openLevel(QStringLiteral("frmrekenrups200"));
+    QCOMPARE(spoken(screen.txtquotient, QAccessible::Description), QString());
+    QCOMPARE(spoken(screen.cmdstop, QAccessible::Description), screen.cmdstop->toolTip());
+}
+
+void TestAccessibility::newDivisionAndHelpStepsReachTheQuotientBox()
+{
+    ExerciseScreen &screen = open(QStringLiteral("frmrekenrups200"));
+    queue(screen, 122, 5);
+    // The description is there by the time the focus arrives, which is when it is spoken.
+    QString toldOnArrival;
+    QObject listening; // ends the connection with this test, before the screen is torn down
+    QObject::connect(qApp, &QApplication::focusChanged, &listening, [&](QWidget *, QWidget *now) {
+        if (now == screen.txtquotient)
+            toldOnArrival = spoken(now, QAccessible::Description);
+    });
+    QTest::mouseClick(screen.cmdstart, Qt::LeftButton);
+    QCOMPARE(toldOnArrival, QStringLiteral("122 gedeeld door 5"));
+    QCOMPARE(spoken(screen.cmdcontrole1, QAccessible::Description), QStringLiteral("hulp nodig ? klik op deze knop"));
+
+    screen.cmdcontrole1->setFocus();
+    QTest::keyClick(screen.cmdcontrole1, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), screen.txtquotient);
+    QCOMPARE(toldOnArrival, QStringLiteral("122 = 100 + 22"));
+
+    screen.cmdcontrole->setFocus();
+    QTest::keyClick(screen.cmdcontrole, Qt::Key_Return);
+    QCOMPARE(toldOnArrival, QStringLiteral("( 100 : 5 ) en ( 22 : 5 )"));
+}
+
+void TestAccessibility::answersAndDecorationSayNothing()
+{
+    ExerciseScreen &screen = open(QStringLiteral("frmrekenrups200"));
+    queue(screen, 122, 5);
+    QTest::mouseClick(screen.cmdstart, Qt::LeftButton);
+    QCOMPARE(screen.lblquotient->caption(), QStringLiteral("24"));
+    for (ui::Label *answer : {screen.lblquotient, screen.lblrest, screen.lblprodukt}) {
+        for (auto text : {QAccessible::Name, QAccessible::Description, QAccessible::Value})
+            QVERIFY2(spoken(answer, text).isEmpty(), qPrintable(answer->objectName()));
+    }
+    program->mdiForm2().aftrek2_Click();
+    for (QWidget *window : allWindows()) {
+        for (ui::Picture *picture : window->findChildren<ui::Picture *>()) {
+            QVERIFY2(heard(picture).trimmed().isEmpty(),
+                     qPrintable(window->objectName() + u'.' + picture->objectName()));
+            QCOMPARE(QAccessible::queryAccessibleInterface(picture)->role(), QAccessible::Graphic);
+        }
+    }
+}
+
+void TestAccessibility::informationScreenIsReadable()
+{
+    program->kiesbasis1().cmdeinde_Click();
+    auto &info = program->frminfo();
+    QCOMPARE(spoken(&info), QStringLiteral("over rekenrups"));
+    QCOMPARE(spoken(info.ProgressBar1), QStringLiteral("het programma sluit af"));
+    const QString bar = spoken(info.StatusBar1);
+    QVERIFY2(bar.startsWith(QStringLiteral("Tobbelwerk,educatieve software voor de basisschool, ")), qPrintable(bar));
+    QVERIFY2(bar.endsWith(QStringLiteral(", Gratis software")), qPrintable(bar));
+    // The scrolling slogan does not change what the bar is called.
+    info.Timer1_Timer();
+    info.Timer1_Timer();
+    QCOMPARE(spoken(info.StatusBar1), bar);
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -1,3 +1,6 @@
+#include "exercise/exercisescreen.h"
+#include "info/frminfo.h"
+#include "info/frmmecenaat1.h"
 #include "shell/frmkiesbasis1.h"
 #include "shell/mdiform2.h"
 #include "shell/program.h"
@@ -105,6 +108,7 @@ void TestShell::levelButtonOpensItsScreenAndHidesTheRest_data()
 {
     QTest::addColumn<QString>("buttonName");
     QTest::addColumn<QString>("screen");
+    // clang-format off
     QTest::newRow("cmdplus") << "cmdplus" << "frmrekenrupseven";
     QTest::newRow("cmdplustrain") << "cmdplustrain" << "frmrekenrupsevenhoog";
     QTest::newRow("cmd100") << "cmd100" << "frmrekenrups100";
@@ -113,6 +117,7 @@ void TestShell::levelButtonOpensItsScreenAndHidesTheRest_data()
     QTest::newRow("cmd400") << "cmd400" << "frmrekenrups400";
     QTest::newRow("cmd500") << "cmd500" << "frmrekenrups500";
     QTest::newRow("cmd999") << "cmd999" << "frmrekenrups999";
+    // clang-format on
 }
 
 void TestShell::levelButtonOpensItsScreenAndHidesTheRest()

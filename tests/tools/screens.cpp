@@ -1,7 +1,10 @@
 // Renders the program's windows in a few states to PNG files, for looking at the layout:
 //   rekenrups_screens <folder>   (any platform; QT_SCALE_FACTOR=2 shows the high-DPI look)
+#include "basic/random.h"
 #include "exercise/exercisescreen.h"
 #include "exercise/level.h"
+#include "info/frminfo.h"
+#include "info/frmmecenaat1.h"
 #include "shell/frmkiesbasis1.h"
 #include "shell/mdiform2.h"
 #include "shell/program.h"
@@ -13,8 +16,20 @@
 #include <QTest>
 
 #include <cstdio>
+#include <memory>
+#include <random>
 
 namespace {
+
+// The same divisions on every run, so that two runs can be compared picture by picture.
+class SeededRandom final : public basic::RandomSource {
+public:
+    void reseedFromClock() override {}
+    float draw() override { return std::uniform_real_distribution<float>(0.0f, 0.99999f)(m_generator); }
+
+private:
+    std::mt19937 m_generator{20261208};
+};
 
 void save(QWidget *window, const QString &folder, const QString &name)
 {
@@ -33,7 +48,7 @@ int main(int argc, char *argv[])
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
 
-    Program program;
+    Program program(std::make_unique<SeededRandom>());
     program.forms().setEndProgram([] {});
     program.start();
     save(&program.mdiForm2(), folder, QStringLiteral("main"));
@@ -45,7 +60,7 @@ int main(int argc, char *argv[])
         frmkiesbasis1 &chooser = program.kiesbasis1();
         chooser.Show();
         QTest::mouseClick(chooser.findChild<QPushButton *>(QString::fromLatin1(level.chooserButton)), Qt::LeftButton);
-        auto &screen = static_cast<ExerciseScreen &>(program.exerciseScreen(name));
+        auto &screen = program.exerciseScreen(name);
         save(&screen, folder, name + QStringLiteral("-ready"));
         QTest::mouseClick(screen.cmdstart, Qt::LeftButton);
         screen.cmdstart_MouseMove();

@@ -2,18 +2,18 @@
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/formmanager.h"
-#include "ui/int16.h"
 #include "ui/layout.h"
-#include "ui/pictures.h"
-#include "ui/random.h"
 #include "ui/twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPainter>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <limits>
@@ -26,17 +26,35 @@ public:
     explicit ProbeForm(ui::FormManager &manager, const QString &name = QStringLiteral("probe"))
         : ui::Form(manager, name)
     {
-        setClientSizeTwips(6000, 4500);
-        label = static_cast<ui::Label *>(ui::buildControl(
-            this, {"lblprobe", -1, ui::Kind::Label, "label", "", {300, 300, 1500, 600}, {}, 0x808080}));
-        hidden = static_cast<ui::CommandButton *>(ui::buildControl(
-            this, {"cmdhidden", -1, ui::Kind::Button, "x", "", {300, 1500, 1500, 600}, {}, {}, {}, false}));
-        shape = ui::buildControl(this, {"Shape1", -1, ui::Kind::Shape, "", "", {3000, 300, 2400, 2400}, {}, 0xFF0000});
-        front = static_cast<ui::CommandButton *>(
-            ui::buildControl(this, {"cmdfront", -1, ui::Kind::Button, "front", "", {300, 3000, 1500, 600}}));
-        back = static_cast<ui::CommandButton *>(
-            ui::buildControl(this, {"cmdback", -1, ui::Kind::Button, "back", "", {300, 3000, 1200, 600}}));
-        ui::stackFrontToBack({front, back, label, shape});
+        const ui::Controls controls = ui::buildWindow(
+            *this, {.clientWidth = 6000, .clientHeight = 4500},
+            {
+                {.name = "cmdfront", .kind = ui::Kind::Button, .text = "front", .place = {300, 3000, 1500, 600}},
+                {.name = "cmdback", .kind = ui::Kind::Button, .text = "back", .place = {300, 3000, 1200, 600}},
+                {.name = "cmdhidden",
+                 .kind = ui::Kind::Button,
+                 .text = "x",
+                 .place = {300, 1500, 1500, 600},
+                 .visible = false},
+                {.name = "lblprobe",
+                 .kind = ui::Kind::Label,
+                 .text = "label",
+                 .place = {300, 300, 1500, 600},
+                 .back = 0x808080},
+                {.name = "Shape1", .kind = ui::Kind::Shape, .place = {3000, 300, 2400, 2400}, .back = 0xFF0000},
+                {.name = "cmdpicture",
+                 .kind = ui::Kind::PictureButton,
+                 .toolTip = "start",
+                 .place = {3000, 3000, 1575, 735},
+                 .back = ui::rgb(192, 0, 192),
+                 .visible = false},
+            });
+        label = controls.get<ui::Label>("lblprobe");
+        hidden = controls.get<ui::CommandButton>("cmdhidden");
+        shape = controls.get<ui::Shape>("Shape1");
+        front = controls.get<ui::CommandButton>("cmdfront");
+        back = controls.get<ui::CommandButton>("cmdback");
+        picture = controls.get<ui::CommandButton>("cmdpicture");
     }
     void Form_Activate() override { ++activations; }
     void Form_MouseMove() override { ++formMoves; }
@@ -45,6 +63,7 @@ public:
     int formMoves = 0;
     ui::Label *label = nullptr;
     ui::CommandButton *hidden = nullptr;
+    ui::CommandButton *picture = nullptr;
     ui::CommandButton *front = nullptr;
     ui::CommandButton *back = nullptr;
     QWidget *shape = nullptr;
@@ -67,14 +86,6 @@ private slots:
     void halvesRoundToTheEvenNeighbour();
     void coloursAreBlueGreenRed_data();
     void coloursAreBlueGreenRed();
-    void checkedArithmeticRefusesOverflow_data();
-    void checkedArithmeticRefusesOverflow();
-    void countersStopAtTheTop();
-    void captionsReadAsSixteenBitIntegers_data();
-    void captionsReadAsSixteenBitIntegers();
-    void numbersBecomePlainText();
-    void clockDrawsStayBelowOne();
-    void scriptedDrawsComeInOrder();
     void labelKeepsItsCrLfCaption();
     void controlArrayHasOnlyDesignedIndices();
 
@@ -155,115 +166,6 @@ void TestToolkit::coloursAreBlueGreenRed()
     QFETCH(QColor, color);
     QCOMPARE(ui::toQColor(stored), color);
     QCOMPARE(ui::fromQColor(color), stored);
-}
-
-void TestToolkit::checkedArithmeticRefusesOverflow_data()
-{
-    QTest::addColumn<int>("op");
-    QTest::addColumn<int>("a");
-    QTest::addColumn<int>("b");
-    QTest::addColumn<int>("result"); // ignored when it overflows
-    QTest::addColumn<bool>("overflows");
-    QTest::newRow("add to the top") << 0 << 32766 << 1 << 32767 << false;
-    QTest::newRow("add past the top") << 0 << 32767 << 1 << 0 << true;
-    QTest::newRow("sub to the bottom") << 1 << -32767 << 1 << -32768 << false;
-    QTest::newRow("sub past the bottom") << 1 << -32768 << 1 << 0 << true;
-    QTest::newRow("mul in range") << 2 << 181 << 181 << 32761 << false;
-    QTest::newRow("mul past the top") << 2 << 182 << 181 << 0 << true;
-    QTest::newRow("div truncates towards zero") << 3 << -7 << 2 << -3 << false;
-    QTest::newRow("div of the bottom by -1") << 3 << -32768 << -1 << 0 << true;
-}
-
-void TestToolkit::checkedArithmeticRefusesOverflow()
-{
-    QFETCH(int, op);
-    QFETCH(int, a);
-    QFETCH(int, b);
-    QFETCH(int, result);
-    QFETCH(bool, overflows);
-    const auto x = static_cast<ui::Int16>(a);
-    const auto y = static_cast<ui::Int16>(b);
-    auto compute = [&] {
-        switch (op) {
-        case 0:
-            return ui::add16(x, y);
-        case 1:
-            return ui::sub16(x, y);
-        case 2:
-            return ui::mul16(x, y);
-        default:
-            return ui::div16(x, y);
-        }
-    };
-    if (overflows)
-        QVERIFY_THROWS_EXCEPTION(ui::OverflowError, compute());
-    else
-        QCOMPARE(compute(), result);
-}
-
-void TestToolkit::countersStopAtTheTop()
-{
-    QCOMPARE(ui::countUp(0), 1);
-    QCOMPARE(ui::countUp(32766), 32767);
-    QCOMPARE(ui::countUp(32767), 32767);
-    QVERIFY_THROWS_EXCEPTION(ui::DivisionByZeroError, ui::div16(5, 0));
-}
-
-void TestToolkit::captionsReadAsSixteenBitIntegers_data()
-{
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<int>("value");
-    QTest::newRow("zero") << "0" << 0;
-    QTest::newRow("seven") << "7" << 7;
-    QTest::newRow("negative") << "-12" << -12;
-    QTest::newRow("top") << "32767" << 32767;
-    QTest::newRow("past the top") << "40000" << 32767;
-    QTest::newRow("hundred digits") << QString(100, u'9') << 32767;
-    QTest::newRow("bottom") << "-32768" << -32768;
-    QTest::newRow("empty") << "" << 0;
-    QTest::newRow("words") << "vier" << 0;
-    QTest::newRow("sign only") << "+" << 0;
-}
-
-void TestToolkit::captionsReadAsSixteenBitIntegers()
-{
-    QFETCH(QString, caption);
-    QFETCH(int, value);
-    QCOMPARE(ui::captionToInt16(caption), value);
-}
-
-void TestToolkit::numbersBecomePlainText()
-{
-    QCOMPARE(ui::toText(0), QStringLiteral("0"));
-    QCOMPARE(ui::toText(201), QStringLiteral("201"));
-    QCOMPARE(ui::toText(-5), QStringLiteral("-5"));
-}
-
-void TestToolkit::clockDrawsStayBelowOne()
-{
-    ui::ClockRandom random;
-    float highest = 0;
-    for (int i = 0; i < 200000; ++i) {
-        if (i % 1000 == 0)
-            random.reseedFromClock();
-        const float r = random.draw();
-        QVERIFY(r >= 0.0f);
-        QVERIFY(r < 1.0f);
-        highest = std::max(highest, r);
-    }
-    QVERIFY(highest > 0.99f);
-}
-
-void TestToolkit::scriptedDrawsComeInOrder()
-{
-    ui::ScriptedRandom random({0.5f, 0.25f});
-    random.push({0.999f});
-    random.reseedFromClock();
-    QCOMPARE(random.draw(), 0.5f);
-    QCOMPARE(random.draw(), 0.25f);
-    QCOMPARE(random.draw(), 0.999f);
-    QCOMPARE(random.reseeds(), 1);
-    QVERIFY_THROWS_EXCEPTION(std::logic_error, random.draw());
 }
 
 void TestToolkit::labelKeepsItsCrLfCaption()
@@ -482,12 +384,16 @@ void TestToolkit::pictureButtonIsDrawnInItsOwnColour()
 {
     ui::FormManager manager;
     ProbeForm form(manager);
-    auto *button = static_cast<ui::CommandButton *>(ui::buildControl(&form, {.name = "cmdstart",
-                                                                             .kind = ui::Kind::PictureButton,
-                                                                             .toolTip = "start",
-                                                                             .place = {3000, 3000, 1575, 735},
-                                                                             .back = ui::rgb(192, 0, 192),
-                                                                             .picture = pictures::startIcon}));
+    // A green disc on a transparent ground stands in for a button's icon.
+    QTemporaryDir folder;
+    QImage disc(32, 32, QImage::Format_ARGB32);
+    disc.fill(Qt::transparent);
+    QPainter(&disc).fillRect(8, 8, 16, 16, Qt::green);
+    const QString icon = folder.filePath(QStringLiteral("disc.png"));
+    QVERIFY(disc.save(icon));
+    ui::CommandButton *button = form.picture;
+    button->setPicture(icon);
+    button->setVisible(true);
     form.Show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     const QColor purple(192, 0, 192);

@@ -1,6 +1,6 @@
-#include "ui/statusbar.h"
+#include "ui/commoncontrols/statusbar.h"
 
-#include "ui/progressbar.h"
+#include "ui/commoncontrols/progressbar.h"
 #include "ui/twips.h"
 
 #include <QDate>
@@ -8,6 +8,7 @@
 #include <QHelpEvent>
 #include <QLocale>
 #include <QPainter>
+#include <QStringList>
 #include <QTime>
 #include <QToolTip>
 #include <qdrawutil.h>
@@ -47,6 +48,7 @@ void StatusBar::addField(FieldKind kind, int widthTwips, const QString &text, co
 {
     m_fields.push_back({kind, widthTwips, text, QString(), toolTip});
     update();
+    updateSpokenName();
 }
 
 const StatusBar::Field &StatusBar::field(int position) const
@@ -70,6 +72,7 @@ void StatusBar::setText(int position, const QString &text)
 {
     field(position).text = text;
     update();
+    updateSpokenName();
 }
 
 QString StatusBar::tag(int position) const
@@ -80,6 +83,22 @@ QString StatusBar::tag(int position) const
 void StatusBar::setTag(int position, const QString &tag)
 {
     field(position).tag = tag;
+    updateSpokenName();
+}
+
+void StatusBar::updateSpokenName()
+{
+    QStringList said;
+    for (int position = 1; position <= fieldCount(); ++position) {
+        const Field &shown = field(position);
+        const QString whole =
+            shown.kind == FieldKind::Text && !shown.tag.trimmed().isEmpty() ? shown.tag : shownText(position);
+        if (!whole.simplified().isEmpty())
+            said << whole.simplified();
+    }
+    const QString name = said.join(QStringLiteral(", "));
+    if (name != accessibleName())
+        setAccessibleName(name);
 }
 
 int StatusBar::widthTwips(int position) const
@@ -198,6 +217,7 @@ void StatusBar::refreshClock()
     if (clock != m_clockShown) {
         m_clockShown = clock;
         update();
+        updateSpokenName();
     }
 }
 

@@ -1,4 +1,4 @@
-#include "ui/progressbar.h"
+#include "ui/commoncontrols/progressbar.h"
 
 #include <QApplication>
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <stdexcept>
 
-namespace ui {
+namespace basic {
 
 // The exercise variables are 16-bit signed integers whose arithmetic is checked: a result out of
 // range is an error, never a silent wrap.
@@ -38,4 +38,4 @@ QString toText(long long value);
 // and a number beyond the 16-bit range as the nearest bound, so reading a caption never fails.
 Int16 captionToInt16(const QString &caption);
 
-} // namespace ui
+} // namespace basic

@@ -60,6 +60,9 @@ private:
     Field &field(int position);
     void alignToBottom();
     void refreshClock();
+    // A painted field is nothing to a screen reader; the bar is named after what its fields say,
+    // a scrolling text by the whole of it.
+    void updateSpokenName();
 
     std::vector<Field> m_fields;
     QTimer m_clock;

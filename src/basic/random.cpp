@@ -1,9 +1,9 @@
-#include "ui/random.h"
+#include "basic/random.h"
 
 #include <chrono>
 #include <stdexcept>
 
-namespace ui {
+namespace basic {
 
 ClockRandom::ClockRandom()
 {
@@ -24,7 +24,9 @@ float ClockRandom::draw()
     return static_cast<float>(m_generator() >> 8) * (1.0f / 16777216.0f);
 }
 
-ScriptedRandom::ScriptedRandom(QList<float> draws) : m_draws(std::move(draws)) {}
+ScriptedRandom::ScriptedRandom(QList<float> draws) : m_draws(std::move(draws))
+{
+}
 
 void ScriptedRandom::push(std::initializer_list<float> draws)
 {
@@ -39,4 +41,4 @@ float ScriptedRandom::draw()
     return m_draws.at(m_next++);
 }
 
-} // namespace ui
+} // namespace basic

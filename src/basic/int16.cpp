@@ -1,10 +1,10 @@
-#include "ui/int16.h"
+#include "basic/int16.h"
 
 #include <QRegularExpression>
 
 #include <limits>
 
-namespace ui {
+namespace basic {
 
 Int16 checked16(long long value)
 {
@@ -59,4 +59,4 @@ Int16 captionToInt16(const QString &caption)
     return static_cast<Int16>(negative ? -value : value);
 }
 
-} // namespace ui
+} // namespace basic

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <random>
 
-namespace ui {
+namespace basic {
 
 // The one source of random numbers: reseed from the clock, and draw r with 0 <= r < 1.
 class RandomSource {
@@ -44,4 +44,4 @@ private:
     int m_reseeds = 0;
 };
 
-} // namespace ui
+} // namespace basic
