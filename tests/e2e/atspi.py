@@ -153,12 +153,14 @@ def type_text(text):
 
 def tab_to(name, presses=20):
     """Presses Tab until the object named name has the focus, as a child would go round."""
+    node = focused()
     for _ in range(presses):
-        node = focused()
         if node is not None and node.name == name:
             return node
         keys("Tab")
-        time.sleep(0.15)
+        before = node
+        # the next object, once the focus has got there (a window of one control keeps it)
+        node = wait_focus(lambda now: before is None or now.accessible != before.accessible, seconds=1, required=False)
     raise SystemExit(f"FAIL: {presses} presses of Tab never brought the focus to {name!r}; it is on {focused()}")
 
 

@@ -3,9 +3,13 @@
 # program on a private display with openbox, a session bus and the accessibility bus, Orca with
 # settings of its own, and speech-dispatcher with one output module that appends each text to a
 # file. The keys go the child's way: intro, chooser, the first level, start, help step 1, a right
-# answer; start again, a wrong answer. Prints the transcript, each step under a line "» step".
+# answer; start again, a wrong answer. Prints the transcript, each step under a line "» step",
+# and then which of the things a child must hear were said (exit code 1 when one was not).
 #
 #   tests/tools/orca-transcript.sh [PROGRAM]    (default: build/src/rekenrups)
+#
+# ORCA_DEBUG_FILE=FILE has Orca write its debug log there: the events it got and what it made
+# of them.
 #
 # Needs the [screen-reader] set of scripts/debian-packages.txt, which scripts/setup.sh
 # screen-reader installs (it is asked for here when something is missing). Not part of the
@@ -68,7 +72,9 @@ export SPEECHD_ADDRESS=unix_socket:$socket
 for _ in $(seq 100); do [[ -S $socket ]] && break; sleep 0.1; done
 [[ -S $socket ]] || { cat "$work/speechd.out" >&2; fail "speech-dispatcher did not start"; }
 
-orca --replace -u "$work/orca" >"$work/orca.out" 2>&1 &
+debug=()
+[[ -n ${ORCA_DEBUG_FILE:-} ]] && debug=(--debug-file "$ORCA_DEBUG_FILE")
+orca --replace -u "$work/orca" "${debug[@]}" >"$work/orca.out" 2>&1 &
 pids+=($!)
 for _ in $(seq 200); do [[ -s $said ]] && break; sleep 0.1; done
 [[ -s $said ]] || { cat "$work/orca.out" >&2; fail "Orca said nothing in 20 s"; }
@@ -138,12 +144,42 @@ xdotool key --clearmodifiers Return
 step "end"
 
 # The generic module writes a text in the charset of its language; a text in another language
-# may come out in Latin-1.
-"$python" -c '
+# may come out in Latin-1. After the transcript, what a child must hear at each step, and whether
+# Orca said it; the exit code is 1 when something was not said.
+"$python" - "$said" <<'PY'
+import re
 import sys
-for line in open(sys.argv[1], "rb"):
+
+steps = [["", []]]
+for raw in open(sys.argv[1], "rb"):
     try:
-        print(line.decode("utf-8"), end="")
+        line = raw.decode("utf-8")
     except UnicodeDecodeError:
-        print(line.decode("latin-1"), end="")
-' "$said"
+        line = raw.decode("latin-1")
+    print(line, end="")
+    if line.startswith("» "):
+        steps.append([line[2:].strip(), []])
+    else:
+        steps[-1][1].append(line.strip())
+
+heard = []
+for index, (step, lines) in enumerate(steps):
+    said = " ".join(lines)
+    if step == "Enter on start":
+        # the division is read in the next step's heading: look ahead for its numbers there
+        upcoming = next((s for s, _ in steps[index + 1:] if s.startswith("typing")), "")
+        numbers = re.search(r"\((\d+) : (\d+)\)", upcoming)
+        want = f"{numbers[1]} gedeeld door {numbers[2]}" if numbers else "gedeeld door"
+        heard.append((f"the new division ({want}) after start", want in said))
+    elif step == "Enter on help step 1":
+        heard.append(("the split after help step 1", re.search(r"\d+ = \d+ \+ \d+", said) is not None))
+    elif step.endswith("a right answer"):
+        heard.append(("'goed' after the right answer", "goed" in said))
+    elif step.endswith("a wrong answer"):
+        heard.append(("'fout' after the wrong answer", "fout" in said))
+
+print()
+for what, ok in heard:
+    print(f"{'said' if ok else 'NOT SAID'}: {what}")
+sys.exit(0 if heard and all(ok for _, ok in heard) else 1)
+PY
