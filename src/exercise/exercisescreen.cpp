@@ -153,11 +153,13 @@ void ExerciseScreen::cmdstart_Click()
     for (int index : m_level.startEmptiesHulp)
         lblhulp(index).setCaption(QString());
     cmdcontrole1->show();
-    txtquotient->clear();
-    txtrest->clear();
+    // Orca takes a text change on a box for the focus arriving there, and then keeps quiet when it
+    // does arrive: the boxes are emptied once the focus is in the quotient box.
     tellScreenReaders(txtquotient, exercise::spokenDivision(drawn.deeltal, drawn.deler));
     tellScreenReaders(txtrest, QString());
     txtquotient->setFocus(Qt::OtherFocusReason);
+    txtquotient->clear();
+    txtrest->clear();
     aantaloefeningen = basic::countUp(aantaloefeningen);
     showStatistics();
     if (m_level.startShowsCmdcontrole)
