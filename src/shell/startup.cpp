@@ -66,15 +66,13 @@ void holdMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
     heldMessages.push_back({type, context.category ? context.category : "default", text});
 }
 
+// Qt hands back its default handler where none was installed before, never a null one.
 void releaseHeldMessages(QtMessageHandler previous)
 {
     qInstallMessageHandler(previous);
     for (const HeldMessage &held : heldMessages) {
         const QMessageLogContext context(nullptr, 0, nullptr, held.category.c_str());
-        if (previous)
-            previous(held.type, context, held.text);
-        else
-            std::fprintf(stderr, "%s\n", qUtf8Printable(qFormatLogMessage(held.type, context, held.text)));
+        previous(held.type, context, held.text);
     }
     heldMessages.clear();
 }

@@ -24,14 +24,14 @@ public:
     explicit DocumentBorder(Form *form) : m_form(form)
     {
         auto *layout = new QVBoxLayout(this);
-        layout->setContentsMargins(width, width, width, width);
+        layout->setContentsMargins(borderWidth, borderWidth, borderWidth, borderWidth);
         layout->addWidget(form);
         // Taken out of its own window the form is hidden, and a hidden child's size never reaches
         // the layout.
         static_cast<QWidget *>(form)->show();
     }
 
-    static constexpr int width = 3;
+    static constexpr int borderWidth = 3;
 
 protected:
     void paintEvent(QPaintEvent *) override
