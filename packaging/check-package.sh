@@ -5,9 +5,11 @@
 #
 # validates the desktop file and the AppStream metainfo (errors and warnings fail), builds the
 # .deb from the built BUILD-DIR, checks its contents and dependencies, runs lintian on it
-# (errors and warnings fail), installs it with apt-get,
-# starts the installed program under Xvfb with openbox, checks that it maps its maximised main
-# window with the motto as title, and removes the package again. Needs root or sudo.
+# (errors and warnings fail),
+# installs it with apt-get into a fresh Debian root that has nothing else (scripts/fresh-root.sh),
+# starts the program there under an Xvfb of this machine with openbox, checks that it maps its
+# maximised main window with the motto as title, removes the package and what it brought again,
+# and deletes the root. Needs root (debootstrap and chroot).
 set -euo pipefail
 export LC_ALL=C.UTF-8
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -26,8 +28,8 @@ start_installed() {
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.05
   done
-  # A clean environment, so that nothing of the build tree can stand in for the package.
-  env -u LD_LIBRARY_PATH -u QT_PLUGIN_PATH -u QT_QPA_PLATFORM /usr/bin/rekenrups >/dev/null 2>&1 &
+  # The program of the clean root, with an environment of its own.
+  chroot "$CLEAN_ROOT" /usr/bin/env -i HOME=/root PATH=/usr/bin:/bin DISPLAY="$DISPLAY" /usr/bin/rekenrups >/dev/null 2>&1 &
   local program=$!
   for ((i = 0; i < 200; i++)); do
     # xdotool takes a regular expression; the exact title is compared below.
@@ -66,12 +68,10 @@ fi
 
 [[ $# -eq 1 && -f $1/CMakeCache.txt ]] || fail "usage: packaging/check-package.sh BUILD-DIR (a configured build folder)"
 build=$(cd "$1" && pwd)
-for tool in desktop-file-validate appstreamcli cpack dpkg-deb dpkg-shlibdeps file lintian apt-get xvfb-run openbox xdotool xwininfo xprop; do
+for tool in desktop-file-validate appstreamcli cpack dpkg-deb file lintian debootstrap xvfb-run openbox xdotool xwininfo xprop; do
   command -v "$tool" >/dev/null || fail "$tool is missing; scripts/setup.sh installs it"
 done
-# shellcheck source=../scripts/apt-lib.sh
-source "$here/../scripts/apt-lib.sh"
-apt_rights || fail "installing the package needs root or sudo: $apt_why"
+[[ $(id -u) -eq 0 ]] || fail "making a clean root to install the package into needs root (sudo)"
 
 # validate_clean TOOL ARGS...: fails on the tool's own failure and on any error or warning it
 # prints; notes pass (the id under ".example" gets one: its top-level domain is unknown to it).
@@ -90,12 +90,9 @@ echo "check-package: building the .deb"
 cmake --build "$build" --target rekenrups rekenrups_icon rekenrups_docs >/dev/null
 work=$(mktemp -d)
 chmod 755 "$work" # apt-get reads a local .deb as its own unprivileged user
-installed=false
 cleanup() {
-  if $installed; then
-    apt_get remove -y -q rekenrups >/dev/null || true
-  fi
-  rm -rf "$work"
+  if declare -F fresh_root_remove_all >/dev/null; then fresh_root_remove_all; fi
+  rm -rf --one-file-system "$work"
 }
 trap cleanup EXIT
 (cd "$build" && cpack -G DEB -B "$work" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log" >&2; fail "cpack failed"; }
@@ -112,8 +109,8 @@ for path in usr/bin/rekenrups usr/share/applications/rekenrups.desktop "${icons[
   grep -q " \./$path\$" <<<"$contents" || fail "the package lacks /$path"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-liberation; do
-  grep -qE "(^|, )$package( |,|$)" <<<"$depends" || fail "the package does not depend on $package (Depends: $depends)"
+for package in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-liberation; do
+  sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$depends" | grep -qxF "$package" || fail "the package does not depend on $package (Depends: $depends)"
 done
 # The installed metainfo must also carry the file name that its id asks for.
 dpkg-deb -x "$deb" "$work/root"
@@ -130,30 +127,32 @@ echo "check-package: lintian $(basename "$deb")"
 lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || { cat "$work/lintian.log" >&2; fail "lintian found errors or warnings"; }
 grep -v '^running with root privileges' "$work/lintian.log" || true
 
-if dpkg-query -W -f='${Status}' rekenrups 2>/dev/null | grep -q 'install ok installed'; then
-  fail "rekenrups is installed already; remove it first (apt-get remove rekenrups), this check will not replace it"
-fi
-echo "check-package: installing $(basename "$deb") with apt-get"
-installed=true
-apt_get install -y -q --no-install-recommends "$deb" >"$work/apt.log" 2>&1 ||
-  { cat "$work/apt.log" >&2; fail "apt-get could not install the package"; }
-[[ -x /usr/bin/rekenrups ]] || fail "the package did not put /usr/bin/rekenrups in place"
-# A copy from a `cmake --install` to /usr/local comes first on the PATH and in the menu: the
-# package is still checked, but whoever runs this is told.
-found=$(command -v rekenrups || true)
-if [[ $found != /usr/bin/rekenrups ]]; then
-  echo "check-package: note: $found comes before the packaged /usr/bin/rekenrups on the PATH, so" \
-    "typing rekenrups starts that copy, not the package's. If cmake --install put it there, remove it" \
-    "with: sudo cmake --build BUILD-DIR --target uninstall (README, Uninstalling). This check goes on" \
-    "with /usr/bin/rekenrups itself." >&2
-fi
-for data in /usr/local/share/applications/rekenrups.desktop "${XDG_DATA_HOME:-$HOME/.local/share}/applications/rekenrups.desktop"; do
-  if [[ -e $data ]]; then echo "check-package: note: $data stands in for the package's menu entry." >&2; fi
-done
+# A root that has nothing but Debian's minimal system: the package must bring all it needs.
+echo "check-package: making a clean Debian root to install $(basename "$deb") into"
+# shellcheck source=../scripts/fresh-root.sh
+source "$here/../scripts/fresh-root.sh"
+clean_root=$work/clean-root
+fresh_root_make "$clean_root"
+cp "$deb" "$clean_root/tmp/"
+echo "check-package: installing $(basename "$deb") with apt-get in the clean root"
+fresh_root_run "$clean_root" apt-get update -q >"$work/apt.log" 2>&1 ||
+  { cat "$work/apt.log" >&2; fail "apt-get update failed in the clean root"; }
+fresh_root_run "$clean_root" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q \
+  --no-install-recommends "/tmp/$(basename "$deb")" >"$work/apt.log" 2>&1 ||
+  { cat "$work/apt.log" >&2; fail "apt-get could not install the package in a clean root"; }
+echo "check-package: $(grep -c '^Setting up ' "$work/apt.log") packages set up"
+[[ -x $clean_root/usr/bin/rekenrups ]] || fail "the package did not put /usr/bin/rekenrups in place"
 
-xvfb-run -a -s "-screen 0 1280x1024x24" "$here/check-package.sh" --start-installed
+# The X server runs here; the program inside the clean root reaches it through its socket.
+mkdir -p "$clean_root/tmp/.X11-unix" /tmp/.X11-unix
+chmod 1777 /tmp/.X11-unix
+mount --bind /tmp/.X11-unix "$clean_root/tmp/.X11-unix"
+CLEAN_ROOT=$clean_root xvfb-run -a -s "-ac -screen 0 1280x1024x24" "$here/check-package.sh" --start-installed
 
-apt_get remove -y -q rekenrups >/dev/null
-installed=false
-[[ ! -e /usr/bin/rekenrups ]] || fail "/usr/bin/rekenrups is still there after removing the package"
+fresh_root_run "$clean_root" env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q rekenrups >/dev/null
+[[ ! -e $clean_root/usr/bin/rekenrups ]] || fail "/usr/bin/rekenrups is still there after removing the package"
+fresh_root_run "$clean_root" env DEBIAN_FRONTEND=noninteractive apt-get autoremove -y -q >"$work/apt.log" 2>&1 ||
+  { cat "$work/apt.log" >&2; fail "apt-get autoremove failed after removing the package"; }
+left=$(fresh_root_run "$clean_root" apt-mark showauto | wc -l)
+((left == 0)) || fail "apt-get autoremove left $left packages that the package brought"
 echo "check-package: the package installs, starts and removes cleanly"

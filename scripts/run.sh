@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs what building and running needs, if missing, builds the program alone (release build)
-# and starts the trainer.
+# Installs what building and running needs, if missing, builds the program (release build) and
+# starts the trainer.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$top/scripts/setup.sh" run
-"$top/scripts/build.sh" "$top/build" --target rekenrups
+# The program with what its package holds beside it, so that the README's package command works
+# straight after this.
+"$top/scripts/build.sh" "$top/build" --target rekenrups --target rekenrups_icon --target rekenrups_docs
 if [[ -z ${DISPLAY:-} && -z ${WAYLAND_DISPLAY:-} && -z ${QT_QPA_PLATFORM:-} ]]; then
   cat >&2 <<MSG
 rekenrups is built, but this session has no screen to show it on.

@@ -4,6 +4,9 @@
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$top/scripts/setup.sh" test
+# A build that scripts/run.sh configured looked for the test set's libraries before they were
+# there; configuring again finds them (CMake searches again for what it did not find).
+if [[ -f $top/build/CMakeCache.txt ]]; then cmake "$top/build" >/dev/null; fi
 "$top/scripts/build.sh" "$top/build"
 cd "$top/build"
 ctest --output-on-failure --timeout 300 -j "$(nproc)"

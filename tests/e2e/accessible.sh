@@ -9,7 +9,7 @@ source "$here/lib.sh"
 need_tools openbox dbus-send
 python=/usr/bin/python3 # Debian's own, with the gi bindings (another python3 may come first)
 "$python" -c 'import gi; gi.require_version("Atspi", "2.0")' 2>/dev/null ||
-  { echo "SKIP: $python cannot load Atspi (gir1.2-atspi-2.0, python3-gi)"; exit $SKIP; }
+  skip "$python cannot load Atspi (gir1.2-atspi-2.0, python3-gi)"
 start_display
 start_accessibility
 

@@ -10,17 +10,15 @@ start_display
 
 start_program "$program"
 [[ $(window_title "$main") == "$motto" ]] || fail "title is '$(window_title "$main")'"
-for _ in $(seq 50); do
-  xprop -id "$main" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_VERT && break
-  sleep 0.1
-done
+maximised() { xprop -id "$main" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_VERT; }
+wait_until "$slow" maximised || true
 xprop -id "$main" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_HORZ || fail "main window is not maximised"
 width=$(xwininfo -id "$main" | awk '/Width:/ {print $2}')
 (( width > 1200 )) || fail "main window is only $width pixels wide"
 
 xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
 xdotool key --clearmodifiers ctrl+b
-chooser=$(wait_window "rekenrups" 10) || fail "Ctrl+B did not bring up the level chooser"
+chooser=$(wait_window "rekenrups" "$slow") || fail "Ctrl+B did not bring up the level chooser"
 [[ -n ${E2E_SHOTS:-} ]] && import -window root "$E2E_SHOTS/shell-chooser.png"
 
 # Alt+F4 is openbox's close request (WM_DELETE_WINDOW) for the active window.
@@ -34,11 +32,8 @@ done
 # The level button cmd100, at 4320 + 5295/2 and 1800 + 495/2 twips, 15 twips a pixel.
 xdotool windowactivate --sync "$chooser" >/dev/null 2>&1 || true
 xdotool mousemove --window "$chooser" $(((2 * 4320 + 5295) / 30)) $(((2 * 1800 + 495) / 30)) click 1
-for _ in $(seq 50); do
-  xwininfo -id "$chooser" | grep -q 'IsViewable' || break
-  sleep 0.1
-done
-screen=$(wait_window "rekenrups" 10) || fail "the level button opened no exercise screen"
+wait_until "$slow" hidden "$chooser" || fail "the chooser stayed after its level button"
+screen=$(wait_window "rekenrups" "$slow") || fail "the level button opened no exercise screen"
 [[ $screen != "$chooser" ]] || fail "the chooser stayed after its level button"
 # Motif hints: functions and decorations given; the functions move (4) and resize (2), no close.
 hints=$(xprop -id "$screen" _MOTIF_WM_HINTS)
