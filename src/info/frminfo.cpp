@@ -3,11 +3,10 @@
 #include "info/credits.h"
 #include "info/slogan.h"
 #include "resources/pictures.h"
-#include "shell/mdiform2.h"
-#include "shell/windows.h"
+#include "exercise/windowdirectory.h"
 #include "ui/fonts.h"
 #include "ui/formmanager.h"
-#include "ui/layout.h"
+#include "ui/windowbuilder.h"
 #include "ui/twips.h"
 
 #include <QFontMetricsF>
@@ -65,7 +64,7 @@ const std::vector<ControlDesign> infoDesign{
 
 } // namespace
 
-frminfo::frminfo(Windows &windows) : ui::Form(windows.forms(), QStringLiteral("frminfo")), m_windows(windows)
+frminfo::frminfo(WindowDirectory &windows) : ui::Form(windows.forms(), QStringLiteral("frminfo")), m_windows(windows)
 {
     createControls();
     connectHandlers();
@@ -81,10 +80,9 @@ void frminfo::createControls()
                                                    .clientHeight = 5925,
                                                    .back = darkGrey,
                                                    .font = {ui::fonts::msSansSerif, 8.25}},
-                                                  infoDesign, m_windows.mdiForm2().documentArea());
+                                                  infoDesign, m_windows.documentArea());
     ProgressBar1 = controls.get<ui::ProgressBar>("ProgressBar1");
     StatusBar1 = controls.get<ui::StatusBar>("StatusBar1");
-    Frame1 = controls.get<ui::Frame>("Frame1");
     Timer1 = controls.get<ui::PreciseTimer>("Timer1");
     lblgeld = controls.get<ui::Label>("lblgeld");
     for (const StatusField &field : statusFields) {

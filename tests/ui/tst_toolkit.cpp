@@ -2,7 +2,7 @@
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/formmanager.h"
-#include "ui/layout.h"
+#include "ui/windowbuilder.h"
 #include "ui/twips.h"
 
 #include <QApplication>
