@@ -1,12 +1,13 @@
 #include "exercise/exercisescreen.h"
 
+#include "basic/linebreak.h"
 #include "check/answer.h"
 #include "exercise/draw.h"
 #include "exercise/exercisedesign.h"
 #include "exercise/spoken.h"
 #include "exercise/statistics.h"
 #include "help/splithelp.h"
-#include "exercise/windowdirectory.h"
+#include "info/windowdirectory.h"
 #include "ui/windowbuilder.h"
 
 #include <stdexcept>
@@ -193,7 +194,7 @@ void ExerciseScreen::describeHelpButtons()
 
 QString ExerciseScreen::startHint()
 {
-    return QStringLiteral(" nieuwe oefening \r\n klik hier ! ");
+    return QStringLiteral(" nieuwe oefening ") + basic::lineBreak() + QStringLiteral(" klik hier ! ");
 }
 
 void ExerciseScreen::cmdstart_MouseMove()

@@ -1,13 +1,14 @@
 #include "info/frminfo.h"
 
+#include "basic/linebreak.h"
 #include "info/credits.h"
 #include "info/slogan.h"
+#include "info/windowdirectory.h"
 #include "resources/pictures.h"
-#include "exercise/windowdirectory.h"
 #include "ui/fonts.h"
 #include "ui/formmanager.h"
-#include "ui/windowbuilder.h"
 #include "ui/twips.h"
+#include "ui/windowbuilder.h"
 
 #include <QFontMetricsF>
 
@@ -21,8 +22,9 @@ constexpr ui::BgrColor darkGrey = ui::rgb(111, 111, 111);
 constexpr ui::BgrColor paper = ui::colors::lightYellow;
 constexpr ui::FontDesign small{ui::fonts::arial, 8.25};
 
-constexpr int sloganField = 1;
-constexpr int progressField = 1; // zero-based: the second field
+// Status bar fields count from 0 at the left.
+constexpr int sloganField = 0;
+constexpr int progressField = 1;
 constexpr int lastTick = 150;
 
 struct StatusField {
@@ -125,7 +127,7 @@ void frminfo::toonvoortgang(bool tonen)
 
 void frminfo::Form_Load()
 {
-    lblgeld->setCaption(QStringLiteral(" Sinds mijn 60ste verjaardag is de software gratis") + QStringLiteral("\r\n") +
+    lblgeld->setCaption(QStringLiteral(" Sinds mijn 60ste verjaardag is de software gratis") + basic::lineBreak() +
                         QStringLiteral(" via ") + QString::fromLatin1(credits::distributionHost) + u' ');
     ProgressBar1->setMin(0);
     ProgressBar1->setMax(lastTick);

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "ui/commoncontrols/progressbar.h"
+#include "ui/commoncontrols/statusbar.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/precisetimer.h"
-#include "ui/commoncontrols/progressbar.h"
-#include "ui/commoncontrols/statusbar.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
 #include "info/frmmecenaat1.h"
 
 #include "info/credits.h"
+#include "info/windowdirectory.h"
 #include "resources/pictures.h"
-#include "exercise/windowdirectory.h"
 #include "ui/fonts.h"
 #include "ui/windowbuilder.h"
 

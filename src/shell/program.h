@@ -1,7 +1,7 @@
 #pragma once
 
 #include "basic/random.h"
-#include "exercise/windowdirectory.h"
+#include "info/windowdirectory.h"
 #include "ui/formmanager.h"
 
 #include <QObject>

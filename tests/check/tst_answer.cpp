@@ -160,8 +160,8 @@ void TestAnswer::checkComparesBothBoxesByValue()
     QFETCH(QString, quotientAfter);
     QFETCH(QString, restAfter);
 
-    const check::CheckResult result =
-        check::checkAnswer(quotientText, restText, static_cast<basic::Int16>(quotient), static_cast<basic::Int16>(rest));
+    const check::CheckResult result = check::checkAnswer(quotientText, restText, static_cast<basic::Int16>(quotient),
+                                                         static_cast<basic::Int16>(rest));
     QCOMPARE(result.verdict, verdict);
     QCOMPARE(refusedIndex(result), refused);
     QCOMPARE(result.quotientText, quotientAfter);

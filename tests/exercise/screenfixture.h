@@ -6,10 +6,10 @@
 #include "exercise/level.h"
 #include "info/frminfo.h"
 #include "info/frmmecenaat1.h"
+#include "scripteddraws.h"
 #include "shell/frmkiesbasis1.h"
 #include "shell/mdiform2.h"
 #include "shell/program.h"
-#include "scripteddraws.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -55,7 +55,7 @@ protected:
     // Queues the draws of one division, or of two when the screen must draw again.
     void queue(const exercise::Level &level, const QList<int> &numbers)
     {
-        const qsizetype perDivision = level.draw.direct ? 2 : 3;
+        const qsizetype perDivision = std::holds_alternative<exercise::DirectDividend>(level.draw.dividend) ? 2 : 3;
         for (qsizetype at = 0; at < numbers.size(); at += perDivision) {
             for (float draw : scripted::divisionFor(level, numbers.mid(at, perDivision)))
                 random->push({draw});

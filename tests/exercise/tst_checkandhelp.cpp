@@ -13,7 +13,6 @@
 
 #include <QTest>
 
-
 namespace {
 
 const QString refusal = check::refusalHint();
@@ -176,7 +175,8 @@ void TestCheckAndHelp::textThatIsNoNumberIsRefused()
     QVERIFY(!control(screen, "cmdjuist")->isHidden());
     QVERIFY(control(screen, "cmdstart")->isHidden());
     QCOMPARE(caption(screen, "lblhulp", 2), refusal);
-    QCOMPARE(screen.focusWidget(), quotientBoxRefused ? control<ui::TextBox>(screen, "txtquotient") : control<ui::TextBox>(screen, "txtrest"));
+    QCOMPARE(screen.focusWidget(), quotientBoxRefused ? control<ui::TextBox>(screen, "txtquotient")
+                                                      : control<ui::TextBox>(screen, "txtrest"));
 
     // Mended, the same exercise is checked as usual.
     type(screen, QStringLiteral("21"), QStringLiteral("3"));
@@ -320,8 +320,7 @@ void TestCheckAndHelp::hintsInviteOrRemind()
     QCOMPARE(caption(screen, "lblhulp", 2), help::helpHint(help::Step::One, dividend, divisor, true)->text);
     QTest::mouseClick(control(screen, "cmdcontrole1"), Qt::LeftButton);
     pointAt(screen, "cmdcontrole");
-    QCOMPARE(caption(screen, "lblhulp", 2),
-             help::helpHint(help::Step::Two, dividend, divisor, strictSecondHint)->text);
+    QCOMPARE(caption(screen, "lblhulp", 2), help::helpHint(help::Step::Two, dividend, divisor, strictSecondHint)->text);
 }
 
 void TestCheckAndHelp::pointingAtButtonsWritesTheirHints()
@@ -353,8 +352,8 @@ void TestCheckAndHelp::refusalStaysUntilTheChildActs()
 
     // Moving on over the bare screen, the check button and the help button reads it all the way.
     const QPoint bare = control(screen, "Shape1")->geometry().bottomLeft() + QPoint(4, -4);
-    for (const QPoint at :
-         {bare, control(screen, "cmdjuist")->geometry().center(), control(screen, "cmdcontrole1")->geometry().center(), bare}) {
+    for (const QPoint at : {bare, control(screen, "cmdjuist")->geometry().center(),
+                            control(screen, "cmdcontrole1")->geometry().center(), bare}) {
         QTest::mouseMove(screen.windowHandle(), at);
         QCoreApplication::processEvents();
         QCOMPARE(caption(screen, "lblhulp", 2), refusal);
@@ -363,7 +362,8 @@ void TestCheckAndHelp::refusalStaysUntilTheChildActs()
     if (act == 0) {
         QTest::keyClick(control<ui::TextBox>(screen, "txtquotient"), Qt::Key_Backspace);
     } else if (act == 1) {
-        QTest::mouseDClick(screen.windowHandle(), Qt::LeftButton, {}, control<ui::TextBox>(screen, "txtquotient")->geometry().center());
+        QTest::mouseDClick(screen.windowHandle(), Qt::LeftButton, {},
+                           control<ui::TextBox>(screen, "txtquotient")->geometry().center());
     } else {
         type(screen, QStringLiteral("21"), QStringLiteral("3"));
         QTest::mouseClick(control(screen, "cmdjuist"), Qt::LeftButton);

@@ -1,6 +1,7 @@
 #include "exercise/exercisescreen.h"
 #include "exercise/level.h"
 #include "exercise/statistics.h"
+#include "help/splithelp.h"
 #include "info/frminfo.h"
 #include "info/frmmecenaat1.h"
 #include "screenfixture.h"
@@ -8,7 +9,6 @@
 #include "shell/frmkiesbasis1.h"
 #include "shell/mdiform2.h"
 #include "shell/program.h"
-#include "help/splithelp.h"
 #include "ui/twips.h"
 
 #include <QPushButton>
@@ -38,7 +38,8 @@ QPoint twipsPoint(int left, int top)
 QStringList visibleButtons(const ExerciseScreen &screen)
 {
     QStringList names;
-    for (const char *button : {"cmdstart", "cmdstop", "cmdjuist", "cmdcontrole1", "cmdcontrole", "cmddeler", "cmddeel"}) {
+    for (const char *button :
+         {"cmdstart", "cmdstop", "cmdjuist", "cmdcontrole1", "cmdcontrole", "cmddeler", "cmddeel"}) {
         if (!control(screen, button)->isHidden())
             names << QString::fromLatin1(button);
     }

@@ -128,8 +128,9 @@ void TestSplitHelp::stepTwoShowsTwoDivisions()
     QFETCH(QString, left);
     QFETCH(QString, right);
 
-    const std::optional<help::SplitCaptions> split = help::helpStep2(
-        static_cast<basic::Int16>(deeltal), static_cast<basic::Int16>(deler), static_cast<basic::Int16>(quotient), lastEntry);
+    const std::optional<help::SplitCaptions> split =
+        help::helpStep2(static_cast<basic::Int16>(deeltal), static_cast<basic::Int16>(deler),
+                        static_cast<basic::Int16>(quotient), lastEntry);
     QCOMPARE(split.has_value(), !left.isEmpty());
     if (split) {
         QCOMPARE(split->left, left);

@@ -74,9 +74,9 @@ void TestHighDpi::windowsScaleFromTheirTwips()
     QFETCH(QString, window);
     QFETCH(int, widthTwips);
     QFETCH(int, heightTwips);
-    QWidget &form =
-        window == u"frmkiesbasis1" ? static_cast<QWidget &>(program->kiesbasis1()) : program->exerciseScreen(window);
-    form.show();
+    ui::Form &form =
+        window == u"frmkiesbasis1" ? static_cast<ui::Form &>(program->kiesbasis1()) : program->exerciseScreen(window);
+    form.Show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const QSize designed(ui::twipsToPixelsX(widthTwips), ui::twipsToPixelsY(heightTwips));
     QCOMPARE(form.size(), designed);
@@ -88,7 +88,7 @@ void TestHighDpi::windowsScaleFromTheirTwips()
         const qreal pixels = label->font().pointSizeF() * ui::logicalDpiY() / 72.0;
         QVERIFY2(qAbs(QFontInfo(label->font()).pixelSize() - pixels) <= 1.0, qPrintable(label->objectName()));
     }
-    form.hide();
+    form.Hide();
 }
 
 void TestHighDpi::longestTextsFitTheirBoxes_data()

@@ -1,5 +1,5 @@
-#include "control.h"
 #include "basic/int16.h"
+#include "control.h"
 #include "exercise/exercisescreen.h"
 #include "exercise/level.h"
 #include "exercise/statistics.h"
@@ -132,7 +132,8 @@ void TestRandomUser::anythingAPupilDoesKeepsTheProgramWhole()
     program->forms().setEndProgram([this] { m_ended = true; });
     program->start();
     auto &info = program->frminfo();
-    control<ui::PreciseTimer>(info, "Timer1")->installEventFilter(new TimerStopper(control<ui::PreciseTimer>(info, "Timer1")));
+    control<ui::PreciseTimer>(info, "Timer1")
+        ->installEventFilter(new TimerStopper(control<ui::PreciseTimer>(info, "Timer1")));
     info.Hide();
     QVERIFY(QTest::qWaitForWindowExposed(&program->mdiForm2()));
     checkInvariants(QStringLiteral("start"));
@@ -345,9 +346,10 @@ void TestRandomUser::checkInvariants(const QString &action)
     for (ExerciseScreen *screen : loadedScreens()) {
         const QByteArray at = where + " on " + screen->objectName().toUtf8();
         // The four counters as lblaantal shows them: exercises, mistakes, right answers, help.
-        QList<int> counts;
-        for (const QRegularExpressionMatch &number : QRegularExpression(QStringLiteral("\\d+")).globalMatch(caption(*screen, "lblaantal")))
-            counts << number.captured().toInt();
+        QList<basic::Int16> counts;
+        for (const QRegularExpressionMatch &number :
+             QRegularExpression(QStringLiteral("\\d+")).globalMatch(caption(*screen, "lblaantal")))
+            counts << number.captured().toShort();
         QCOMPARE(counts.size(), 4);
         QCOMPARE(caption(*screen, "lblaantal"), exercise::statistiektekst(counts[0], counts[1], counts[2], counts[3]));
         QVERIFY2(counts[1] + counts[2] <= counts[0], at.constData());

@@ -10,10 +10,10 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QSet>
-#include <QAction>
 #include <QTest>
 
 #include <memory>
@@ -122,8 +122,10 @@ void TestAccessibility::exerciseControlsHaveDutchNames()
     QCOMPARE(spoken(control<ui::TextBox>(screen, "txtquotient")), QStringLiteral("quotiënt"));
     QCOMPARE(spoken(control<ui::TextBox>(screen, "txtrest")), QStringLiteral("rest"));
     // Keyboard users reach the hints that the mouse brings up.
-    QCOMPARE(spoken(control(screen, "cmdjuist"), QAccessible::Description), QStringLiteral("controleer de uitkomst klik hier !"));
-    QCOMPARE(spoken(control(screen, "cmdstart"), QAccessible::Description), QStringLiteral("nieuwe oefening klik hier !"));
+    QCOMPARE(spoken(control(screen, "cmdjuist"), QAccessible::Description),
+             QStringLiteral("controleer de uitkomst klik hier !"));
+    QCOMPARE(spoken(control(screen, "cmdstart"), QAccessible::Description),
+             QStringLiteral("nieuwe oefening klik hier !"));
 }
 
 void TestAccessibility::theDivisionIsSpokenWithItsRole()
@@ -136,7 +138,8 @@ void TestAccessibility::theDivisionIsSpokenWithItsRole()
     QTest::mouseClick(control(screen, "cmdstart"), Qt::LeftButton);
     QCOMPARE(spoken(control<ui::Label>(screen, "lbldeeltal")), QStringLiteral("deeltal %1").arg(180));
     QCOMPARE(spoken(control<ui::Label>(screen, "lbldeler")), QStringLiteral("deler %1").arg(5));
-    QVERIFY(spoken(control<ui::Label>(screen, "lblaantal")).startsWith(QStringLiteral("score aantal oefeningen = 1 aantal fouten")));
+    QVERIFY(spoken(control<ui::Label>(screen, "lblaantal"))
+                .startsWith(QStringLiteral("score aantal oefeningen = 1 aantal fouten")));
     QTest::keyClicks(control<ui::TextBox>(screen, "txtquotient"), QStringLiteral("36"));
     QTest::keyClicks(control<ui::TextBox>(screen, "txtrest"), QStringLiteral("0"));
     QTest::mouseClick(control(screen, "cmdjuist"), Qt::LeftButton);
@@ -185,7 +188,8 @@ void TestAccessibility::chooserButtonsAreNamedByTheirCaptions()
     }
     QCOMPARE(spoken(control(chooser, "cmdeinde")), QStringLiteral("stoppen"));
     QCOMPARE(spoken(&program->frmmecenaat1()), QStringLiteral("welkom bij rekenrups"));
-    QCOMPARE(spoken(control<ui::PictureCaptionButton>(program->frmmecenaat1(), "cmdkombinnen")), QStringLiteral("Klik hier en start !"));
+    QCOMPARE(spoken(control<ui::PictureCaptionButton>(program->frmmecenaat1(), "cmdkombinnen")),
+             QStringLiteral("Klik hier en start !"));
 }
 
 void TestAccessibility::verdictReachesTheFocusedControl_data()
@@ -236,7 +240,8 @@ void TestAccessibility::newDivisionAndHelpStepsReachTheQuotientBox()
     });
     QTest::mouseClick(control(screen, "cmdstart"), Qt::LeftButton);
     QCOMPARE(toldOnArrival, QStringLiteral("122 gedeeld door 5"));
-    QCOMPARE(spoken(control(screen, "cmdcontrole1"), QAccessible::Description), QStringLiteral("hulp nodig ? klik op deze knop"));
+    QCOMPARE(spoken(control(screen, "cmdcontrole1"), QAccessible::Description),
+             QStringLiteral("hulp nodig ? klik op deze knop"));
 
     control(screen, "cmdcontrole1")->setFocus();
     QTest::keyClick(control(screen, "cmdcontrole1"), Qt::Key_Return);
@@ -254,7 +259,8 @@ void TestAccessibility::answersAndDecorationSayNothing()
     queue(screen, 122, 5);
     QTest::mouseClick(control(screen, "cmdstart"), Qt::LeftButton);
     QCOMPARE(caption(screen, "lblquotient"), QStringLiteral("24"));
-    for (ui::Label *answer : {control<ui::Label>(screen, "lblquotient"), control<ui::Label>(screen, "lblrest"), control<ui::Label>(screen, "lblprodukt")}) {
+    for (ui::Label *answer : {control<ui::Label>(screen, "lblquotient"), control<ui::Label>(screen, "lblrest"),
+                              control<ui::Label>(screen, "lblprodukt")}) {
         for (auto text : {QAccessible::Name, QAccessible::Description, QAccessible::Value})
             QVERIFY2(spoken(answer, text).isEmpty(), qPrintable(answer->objectName()));
     }

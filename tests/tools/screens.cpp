@@ -1,7 +1,7 @@
 // Renders the program's windows in a few states to PNG files, for looking at the layout:
 //   rekenrups_screens <folder>   (any platform; QT_SCALE_FACTOR=2 shows the high-DPI look)
-#include "control.h"
 #include "basic/random.h"
+#include "control.h"
 #include "exercise/exercisescreen.h"
 #include "exercise/level.h"
 #include "info/frminfo.h"
@@ -10,12 +10,12 @@
 #include "shell/mdiform2.h"
 #include "shell/program.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStyleFactory>
-#include <QAction>
 #include <QTest>
 
 #include <cstdio>
@@ -46,7 +46,8 @@ void save(QWidget *window, const QString &folder, const QString &name)
 void pointAt(QWidget *control)
 {
     const QPointF centre = QRectF(control->rect()).center();
-    QMouseEvent move(QEvent::MouseMove, centre, control->mapToGlobal(centre), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, centre, control->mapToGlobal(centre), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QCoreApplication::sendEvent(control, &move);
 }
 

@@ -2,8 +2,8 @@
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/formmanager.h"
-#include "ui/windowbuilder.h"
 #include "ui/twips.h"
+#include "ui/windowbuilder.h"
 
 #include <QApplication>
 #include <QCloseEvent>

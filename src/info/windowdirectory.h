@@ -12,7 +12,8 @@ class RandomSource;
 }
 
 // What the exercise screens and the intro and information screens need of the rest of the
-// program. The shell keeps the windows and answers for it, so these windows never include the shell.
+// program. The shell keeps the windows and answers for it, so these windows never include the
+// shell; it lives here, below the exercise screens, which take the maker's texts from this folder too.
 class WindowDirectory {
 public:
     virtual ui::FormManager &forms() = 0;
