@@ -285,7 +285,7 @@ void TestCheckAndHelp::reopenedScreenShowsNoStaleSplit()
     type(screen, QStringLiteral("13"), QStringLiteral("3"));
     QTest::mouseClick(control(screen, "cmdjuist"), Qt::LeftButton);
     QTest::mouseClick(control(screen, "cmdstop"), Qt::LeftButton);
-    QTest::mouseClick(program->kiesbasis1().findChild<QPushButton *>(QStringLiteral("cmd200")), Qt::LeftButton);
+    QTest::mouseClick(control(program->kiesbasis1(), "cmd200"), Qt::LeftButton);
     QVERIFY(!control(screen, "cmdcontrole1")->isHidden());
 
     QTest::mouseClick(control(screen, "cmdcontrole1"), Qt::LeftButton);

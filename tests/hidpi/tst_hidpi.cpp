@@ -99,7 +99,7 @@ void TestHighDpi::longestTextsFitTheirBoxes_data()
     QTest::newRow("solution line, longest") << "lbljuist" << check::solutionLine(1001, 9, 111, 2);
     QTest::newRow("split line, longest") << "lblhulp_7" << QStringLiteral("1001 = 900 + 101");
     QTest::newRow("second split, longest") << "lblhulp_1" << QStringLiteral(" ( 101 : 9 )");
-    QTest::newRow("hint") << "lblhulp_2" << QStringLiteral(" controleer de uitkomst \r\n klik hier ! ");
+    QTest::newRow("hint") << "lblhulp_2" << check::checkHint();
     QTest::newRow("reminder") << "lblhulp_2" << QStringLiteral(" denk aan  999\r\n ken je tafels ");
     QTest::newRow("dividend") << "lbldeeltal" << QStringLiteral("1001");
 }

@@ -17,11 +17,6 @@
 
 namespace {
 
-ui::CommandButton *button(QWidget *form, const char *name)
-{
-    return form->findChild<ui::CommandButton *>(QString::fromLatin1(name));
-}
-
 // The ring's pictures, in the order in which a click moves on.
 const std::array<const char *, 6> ring{"imgmeisje", "imgwit", "imgchinees", "imgkleur", "imgkleur2", "imgkleur3"};
 
@@ -103,8 +98,8 @@ void TestShell::chooserReadsZeroOnFirstShow()
     QCOMPARE(caption(chooser, "lblgemaakt"), QStringLiteral("0"));
     QCOMPARE(chooser.windowTitle(), QStringLiteral("rekenrups"));
     // Two captions carry a double blank that must survive.
-    QCOMPARE(button(&chooser, "cmdplus")->text(), QStringLiteral("rest is 0  (tot 100+)"));
-    QCOMPARE(button(&chooser, "cmd100")->text(), QStringLiteral("deeltal tot 100  (rest)"));
+    QCOMPARE(control<QPushButton>(chooser, "cmdplus")->text(), QStringLiteral("rest is 0  (tot 100+)"));
+    QCOMPARE(control<QPushButton>(chooser, "cmd100")->text(), QStringLiteral("deeltal tot 100  (rest)"));
     QCOMPARE(chooser.size(), QSize(684, 502));
     QCOMPARE(visibleRingPicture(chooser), 0);
 }
@@ -148,7 +143,7 @@ void TestShell::stopEmptiesTheTotalAndTheMenuRestoresZero()
     control<QAction>(program->mdiForm2(), "aftrek2")->trigger();
     frmkiesbasis1 &chooser = program->kiesbasis1();
     chooser.setRunningTotal(4);
-    QTest::mouseClick(button(&chooser, "cmd200"), Qt::LeftButton);
+    QTest::mouseClick(control(chooser, "cmd200"), Qt::LeftButton);
     QVERIFY(program->mdiForm2().isHidden());
     program->exerciseScreen(QStringLiteral("frmrekenrups200")).Hide();
     chooser.Show();
@@ -185,7 +180,7 @@ void TestShell::ringPictureSurvivesALevelVisit()
     frmkiesbasis1 &chooser = program->kiesbasis1();
     QTest::mouseClick(control(chooser, ring[0]), Qt::LeftButton);
     QTest::mouseClick(control(chooser, ring[1]), Qt::LeftButton);
-    QTest::mouseClick(button(&chooser, "cmd100"), Qt::LeftButton);
+    QTest::mouseClick(control(chooser, "cmd100"), Qt::LeftButton);
     program->exerciseScreen(QStringLiteral("frmrekenrups100")).Hide();
     chooser.Show();
     QCOMPARE(visibleRingPicture(chooser), 2);

@@ -71,7 +71,7 @@ int main(int argc, char *argv[])
         const QString name = QString::fromLatin1(level.windowName);
         frmkiesbasis1 &chooser = program.kiesbasis1();
         chooser.Show();
-        QTest::mouseClick(chooser.findChild<QPushButton *>(QString::fromLatin1(level.chooserButton)), Qt::LeftButton);
+        QTest::mouseClick(control(chooser, level.chooserButton), Qt::LeftButton);
         auto &screen = program.exerciseScreen(name);
         save(&screen, folder, name + QStringLiteral("-ready"));
         QTest::mouseClick(control(screen, "cmdstart"), Qt::LeftButton);
