@@ -85,32 +85,17 @@ void TestCheckAndHelp::checkJudgesBothBoxes_data()
     QTest::addColumn<bool>("right");
     QTest::addColumn<QString>("quotientAfter");
     QTest::addColumn<QString>("restAfter");
-    QTest::newRow("both right") << QList<int>{150, 7} << "21"
-                                << "3" << true << "21"
-                                << "3";
-    QTest::newRow("both empty") << QList<int>{150, 7} << ""
-                                << "" << false << "0"
-                                << "0";
-    QTest::newRow("remainder empty, rest 0") << QList<int>{147, 7} << "21"
-                                             << "" << true << "21"
-                                             << "0";
-    QTest::newRow("leading zero") << QList<int>{150, 7} << "021"
-                                  << "3" << true << "021"
-                                  << "3";
-    QTest::newRow("blanks and a decimal comma") << QList<int>{150, 7} << " 21,0 "
-                                                << "3" << true << " 21,0 "
-                                                << "3";
-    QTest::newRow("right quotient, wrong rest") << QList<int>{150, 7} << "21"
-                                                << "4" << false << "21"
-                                                << "4";
-    QTest::newRow("wrong quotient, right rest") << QList<int>{150, 7} << "20"
-                                                << "3" << false << "20"
-                                                << "3";
-    QTest::newRow("a fraction is never whole") << QList<int>{150, 7} << "21,5"
-                                               << "3" << false << "21,5"
-                                               << "3";
-    QTest::newRow("a hundred digits") << QList<int>{150, 7} << QString(100, u'9') << "3" << false << QString(100, u'9')
-                                      << "3";
+    // clang-format off
+    QTest::newRow("both right") << QList<int>{150, 7} << "21" << "3" << true << "21" << "3";
+    QTest::newRow("both empty") << QList<int>{150, 7} << "" << "" << false << "0" << "0";
+    QTest::newRow("remainder empty, rest 0") << QList<int>{147, 7} << "21" << "" << true << "21" << "0";
+    QTest::newRow("leading zero") << QList<int>{150, 7} << "021" << "3" << true << "021" << "3";
+    QTest::newRow("blanks and a decimal comma") << QList<int>{150, 7} << " 21,0 " << "3" << true << " 21,0 " << "3";
+    QTest::newRow("right quotient, wrong rest") << QList<int>{150, 7} << "21" << "4" << false << "21" << "4";
+    QTest::newRow("wrong quotient, right rest") << QList<int>{150, 7} << "20" << "3" << false << "20" << "3";
+    QTest::newRow("a fraction is never whole") << QList<int>{150, 7} << "21,5" << "3" << false << "21,5" << "3";
+    QTest::newRow("a hundred digits") << QList<int>{150, 7} << QString(100, u'9') << "3" << false << QString(100, u'9') << "3";
+    // clang-format on
 }
 
 void TestCheckAndHelp::checkJudgesBothBoxes()
@@ -141,16 +126,14 @@ void TestCheckAndHelp::textThatIsNoNumberIsRefused_data()
     QTest::addColumn<QString>("typedQuotient");
     QTest::addColumn<QString>("typedRest");
     QTest::addColumn<bool>("quotientBoxRefused");
-    QTest::newRow("letters") << "twaalf"
-                             << "3" << true;
-    QTest::newRow("blanks only in the rest box") << "21"
-                                                 << "   " << false;
-    QTest::newRow("number then letters") << "21"
-                                         << "3abc" << false;
-    QTest::newRow("both wrong, the quotient box first") << "x"
-                                                        << "y" << true;
+    // clang-format off
+    QTest::newRow("letters") << "twaalf" << "3" << true;
+    QTest::newRow("blanks only in the rest box") << "21" << "   " << false;
+    QTest::newRow("number then letters") << "21" << "3abc" << false;
+    QTest::newRow("both wrong, the quotient box first") << "x" << "y" << true;
     QTest::newRow("pasted page") << QString(10000, u'a') << "" << true;
     QTest::newRow("non-ASCII digits") << QStringLiteral("٢١") << "3" << true;
+    // clang-format on
 }
 
 void TestCheckAndHelp::textThatIsNoNumberIsRefused()

@@ -107,16 +107,13 @@ void TestSplitHelp::stepTwoShowsTwoDivisions_data()
     QTest::addColumn<QString>("right");
 
     const int all = help::allTensEntries;
-    QTest::newRow("85 : 7") << 85 << 7 << 12 << all << " ( 70 : 7 )"
-                            << " ( 15 : 7 )";
-    QTest::newRow("70 : 7") << 70 << 7 << 10 << all << " ( 70 : 7 )"
-                            << " ( 0 : 7 )";
-    QTest::newRow("59 : 7") << 59 << 7 << 8 << all << ""
-                            << "";
-    QTest::newRow("280 : 4, first six") << 280 << 4 << 70 << 6 << " ( 240 : 4 )"
-                                        << " ( 40 : 4 )";
-    QTest::newRow("462 : 7, first six") << 462 << 7 << 66 << 6 << " ( 420 : 7 )"
-                                        << " ( 42 : 7 )";
+    // clang-format off
+    QTest::newRow("85 : 7") << 85 << 7 << 12 << all << " ( 70 : 7 )" << " ( 15 : 7 )";
+    QTest::newRow("70 : 7") << 70 << 7 << 10 << all << " ( 70 : 7 )" << " ( 0 : 7 )";
+    QTest::newRow("59 : 7") << 59 << 7 << 8 << all << "" << "";
+    QTest::newRow("280 : 4, first six") << 280 << 4 << 70 << 6 << " ( 240 : 4 )" << " ( 40 : 4 )";
+    QTest::newRow("462 : 7, first six") << 462 << 7 << 66 << 6 << " ( 420 : 7 )" << " ( 42 : 7 )";
+    // clang-format on
 }
 
 void TestSplitHelp::stepTwoShowsTwoDivisions()
