@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, the test tools too, builds the release build with its tests and runs
-# the whole suite.
+# Installs what is missing, the test tools too, builds the release build with its tests and the
+# benchmark's programs (a test checks their hooks), and runs the whole suite.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$top/scripts/setup.sh" test
-"$top/scripts/build.sh" "$top/build"
+"$top/scripts/build.sh" "$top/build" -DREKENRUPS_BENCH=ON
 cd "$top/build"
 ctest --output-on-failure --timeout 300 -j "$(nproc)"

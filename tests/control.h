@@ -23,7 +23,8 @@ inline QString caption(const QObject &window, const char *name, int index = -1)
     return control<ui::Label>(window, name, index)->caption();
 }
 
-// One period of a window's timer, at once.
+// One period of a window's timer, at once; QTimer::timeout is a private signal, so only the
+// meta-object system may raise it from outside.
 inline void tickTimer(const QObject &window, const char *timer = "Timer1")
 {
     QMetaObject::invokeMethod(control<QObject>(window, timer), "timeout");
