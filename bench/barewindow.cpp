@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QMenuBar>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QStyleFactory>
 
 // The yardstick for the start-up of rekenrups: an empty main window, shown maximised in the same

@@ -1,3 +1,4 @@
+#include "control.h"
 #include "exercise/exercisescreen.h"
 #include "info/frminfo.h"
 #include "info/frmmecenaat1.h"
@@ -27,14 +28,14 @@ const QString level = QStringLiteral("frmrekenrups100");
 
 void cycle(ExerciseScreen &s)
 {
-    QTest::mouseClick(s.cmdstart, Qt::LeftButton);
-    const int deeltal = s.lbldeeltal->caption().toInt();
-    const int deler = s.lbldeler->caption().toInt();
+    QTest::mouseClick(control(s, "cmdstart"), Qt::LeftButton);
+    const int deeltal = caption(s, "lbldeeltal").toInt();
+    const int deler = caption(s, "lbldeler").toInt();
     if (deler > 0) {
-        QTest::keyClicks(s.txtquotient, QString::number(deeltal / deler));
-        QTest::keyClicks(s.txtrest, QString::number(deeltal % deler));
+        QTest::keyClicks(control<ui::TextBox>(s, "txtquotient"), QString::number(deeltal / deler));
+        QTest::keyClicks(control<ui::TextBox>(s, "txtrest"), QString::number(deeltal % deler));
     }
-    QTest::mouseClick(s.cmdjuist, Qt::LeftButton);
+    QTest::mouseClick(control(s, "cmdjuist"), Qt::LeftButton);
     QCoreApplication::processEvents();
 }
 
@@ -66,7 +67,7 @@ int main(int argc, char *argv[])
     ExerciseScreen &screen = program.exerciseScreen(level);
     for (int i = 0; i < warmUpCycles; ++i)
         cycle(screen);
-    const long rightBefore = rightAnswers(*screen.lblaantal);
+    const long rightBefore = rightAnswers(*control<ui::Label>(screen, "lblaantal"));
 
     std::vector<double> micros;
     micros.reserve(timedCycles);
@@ -75,7 +76,7 @@ int main(int argc, char *argv[])
         cycle(screen);
         micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
     }
-    const long right = rightAnswers(*screen.lblaantal) - rightBefore;
+    const long right = rightAnswers(*control<ui::Label>(screen, "lblaantal")) - rightBefore;
 
     double total = 0;
     for (double m : micros)

@@ -1,5 +1,7 @@
 #include "check/answer.h"
 
+#include "basic/linebreak.h"
+
 #include <QRegularExpression>
 
 #include <charconv>
@@ -10,11 +12,6 @@
 namespace check {
 
 namespace {
-
-QString lineBreak()
-{
-    return QStringLiteral("\r\n");
-}
 
 // Integer parts longer than this would overflow a double.
 constexpr qsizetype maxIntegerDigits = 300;
@@ -78,7 +75,7 @@ QString solutionLine(basic::Int16 deeltal, basic::Int16 deler, basic::Int16 quot
     const QString blank = QStringLiteral(" ");
     return basic::toText(deeltal) + blank + QStringLiteral(":") + blank + basic::toText(deler) + blank +
            QStringLiteral(" = ") + blank + basic::toText(quotient) + blank + QStringLiteral(" rest ") + blank +
-           basic::toText(rest) + lineBreak() + QStringLiteral(" als quoti\u00ebnt en rest ");
+           basic::toText(rest) + basic::lineBreak() + QStringLiteral(" als quoti\u00ebnt en rest ");
 }
 
 QString spokenVerdict(Verdict verdict, const QString &solution)
@@ -88,12 +85,12 @@ QString spokenVerdict(Verdict verdict, const QString &solution)
 
 QString checkHint()
 {
-    return QStringLiteral(" controleer de uitkomst ") + lineBreak() + QStringLiteral(" klik hier ! ");
+    return QStringLiteral(" controleer de uitkomst ") + basic::lineBreak() + QStringLiteral(" klik hier ! ");
 }
 
 QString refusalHint()
 {
-    return QStringLiteral(" vul een getal in ") + lineBreak() + QStringLiteral(" en klik opnieuw ");
+    return QStringLiteral(" vul een getal in ") + basic::lineBreak() + QStringLiteral(" en klik opnieuw ");
 }
 
 } // namespace check

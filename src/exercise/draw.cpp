@@ -44,17 +44,17 @@ basic::Int16 evenDraw(basic::RandomSource &random, int n)
 Division drawDivision(const DrawRule &rule, basic::RandomSource &random)
 {
     Division division;
-    if (rule.direct) {
-        const DirectDividend &direct = *rule.direct;
+    if (const auto *direct = std::get_if<DirectDividend>(&rule.dividend)) {
         do {
-            division.deeltal = skewedDraw(random, direct.k);
-        } while (!(division.deeltal > direct.above && (!direct.below || division.deeltal < *direct.below)));
+            division.deeltal = skewedDraw(random, direct->k);
+        } while (!(division.deeltal > direct->above && (!direct->below || division.deeltal < *direct->below)));
         division.deler = drawDivisor(rule.divisor, random);
     } else {
-        drawFromDigits(*rule.digits, rule.divisor, random, division);
-        if (rule.digits->redrawAbove && division.deeltal > *rule.digits->redrawAbove) {
+        const QuotientDigits &digits = std::get<QuotientDigits>(rule.dividend);
+        drawFromDigits(digits, rule.divisor, random, division);
+        if (digits.redrawAbove && division.deeltal > *digits.redrawAbove) {
             random.reseedFromClock();
-            drawFromDigits(*rule.digits, rule.divisor, random, division);
+            drawFromDigits(digits, rule.divisor, random, division);
         }
     }
     division.quotient = basic::div16(division.deeltal, division.deler);

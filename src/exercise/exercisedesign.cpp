@@ -53,31 +53,31 @@ const ControlDesign commonDesign[] = {
     {.name = "txtquotient", .kind = Kind::TextBox, .place = {5880, 2520, 1815, 855}, .font = arial36, .back = lightYellow, .tab = 2},
     {.name = "cmddeler", .kind = Kind::Button, .text = "deler", .place = {120, 5880, 1935, 615}, .font = sans8, .visible = false, .tab = 10},
     {.name = "cmddeel", .kind = Kind::Button, .text = "vermenigvuldigen", .place = {360, 4920, 1575, 615}, .font = sans8, .visible = false, .tab = 0},
-    {.name = "lbljuist", .kind = Kind::Label, .place = {6120, 3480, 3855, 855}, .font = sans18, .back = teal, .fore = white, .tab = 23},
-    {.name = "lblhulp", .index = 7, .kind = Kind::Label, .place = {360, 1680, 5415, 735}, .font = arial27, .back = teal, .fore = white, .tab = 21},
-    {.name = "lblhulp", .index = 4, .kind = Kind::Label, .text = "rest", .place = {8160, 720, 1695, 735}, .font = arial20, .back = teal, .fore = white, .tab = 20},
-    {.name = "lblhulp", .index = 3, .kind = Kind::Label, .text = "quotiënt", .place = {6000, 720, 1695, 735}, .font = arial20, .back = teal, .fore = white, .tab = 19},
-    {.name = "lblhulp", .index = 2, .kind = Kind::Label, .place = {360, 4560, 4095, 735}, .font = arial15, .back = teal, .fore = white, .tab = 18},
-    {.name = "lblhulp", .index = 0, .kind = Kind::Label, .place = {360, 3600, 2415, 735}, .font = arial24, .back = teal, .fore = white, .tab = 17},
-    {.name = "lblhulp", .index = 1, .kind = Kind::Label, .place = {3360, 3600, 2415, 735}, .font = arial24, .back = teal, .fore = white, .tab = 16},
+    {.name = "lbljuist", .kind = Kind::Label, .place = {6120, 3480, 3855, 855}, .font = sans18, .back = teal, .fore = white},
+    {.name = "lblhulp", .index = 7, .kind = Kind::Label, .place = {360, 1680, 5415, 735}, .font = arial27, .back = teal, .fore = white},
+    {.name = "lblhulp", .index = 4, .kind = Kind::Label, .text = "rest", .place = {8160, 720, 1695, 735}, .font = arial20, .back = teal, .fore = white},
+    {.name = "lblhulp", .index = 3, .kind = Kind::Label, .text = "quotiënt", .place = {6000, 720, 1695, 735}, .font = arial20, .back = teal, .fore = white},
+    {.name = "lblhulp", .index = 2, .kind = Kind::Label, .place = {360, 4560, 4095, 735}, .font = arial15, .back = teal, .fore = white},
+    {.name = "lblhulp", .index = 0, .kind = Kind::Label, .place = {360, 3600, 2415, 735}, .font = arial24, .back = teal, .fore = white},
+    {.name = "lblhulp", .index = 1, .kind = Kind::Label, .place = {3360, 3600, 2415, 735}, .font = arial24, .back = teal, .fore = white},
     {.name = "Shape1", .kind = Kind::Shape, .place = {240, 3480, 5775, 1935}, .back = lightBlue},
-    {.name = "lblteken", .index = 1, .kind = Kind::Label, .text = "=", .place = {4800, 2520, 975, 855}, .font = arial36Bold, .back = teal, .fore = white, .tab = 15},
-    {.name = "lblteken", .index = 0, .kind = Kind::Label, .text = ":", .place = {2040, 2520, 735, 855}, .font = arial36Bold, .back = teal, .fore = white, .tab = 14},
-    {.name = "lblaantal", .kind = Kind::Label, .place = {360, 120, 5415, 1335}, .font = windowFont, .back = teal, .fore = white, .tab = 13},
+    {.name = "lblteken", .index = 1, .kind = Kind::Label, .text = "=", .place = {4800, 2520, 975, 855}, .font = arial36Bold, .back = teal, .fore = white},
+    {.name = "lblteken", .index = 0, .kind = Kind::Label, .text = ":", .place = {2040, 2520, 735, 855}, .font = arial36Bold, .back = teal, .fore = white},
+    {.name = "lblaantal", .kind = Kind::Label, .place = {360, 120, 5415, 1335}, .font = windowFont, .back = teal, .fore = white},
     {.name = "Image1", .kind = Kind::Picture, .toolTip = makerAddress, .place = {9480, 6360, 480, 420}, .align = Align::Left, .picture = pictures::smallLogo},
-    {.name = "lblprodukt", .kind = Kind::Label, .place = {360, 5160, 1455, 735}, .font = sans24, .visible = false, .tab = 12},
-    {.name = "lblrest", .kind = Kind::Label, .place = {120, 4920, 1455, 375}, .font = sans24, .visible = false, .tab = 11},
-    {.name = "lbldeler", .kind = Kind::Label, .place = {2760, 2520, 2055, 855}, .font = arial36Bold, .back = teal, .fore = white, .tab = 9, .align = Align::Left},
-    {.name = "lbldeeltal", .kind = Kind::Label, .place = {360, 2520, 1695, 855}, .font = arial36Bold, .back = teal, .fore = white, .tab = 8},
-    {.name = "lblquotient", .kind = Kind::Label, .place = {240, 5400, 1575, 495}, .font = sans18, .back = lightYellow, .visible = false, .tab = 7},
+    {.name = "lblprodukt", .kind = Kind::Label, .place = {360, 5160, 1455, 735}, .font = sans24, .visible = false},
+    {.name = "lblrest", .kind = Kind::Label, .place = {120, 4920, 1455, 375}, .font = sans24, .visible = false},
+    {.name = "lbldeler", .kind = Kind::Label, .place = {2760, 2520, 2055, 855}, .font = arial36Bold, .back = teal, .fore = white, .align = Align::Left},
+    {.name = "lbldeeltal", .kind = Kind::Label, .place = {360, 2520, 1695, 855}, .font = arial36Bold, .back = teal, .fore = white},
+    {.name = "lblquotient", .kind = Kind::Label, .place = {240, 5400, 1575, 495}, .font = sans18, .back = lightYellow, .visible = false},
 };
 // clang-format on
 
 // Only some screens have these; they lie just behind lblhulp(7).
 // clang-format off
 const ControlDesign hulp56Design[] = {
-    {.name = "lblhulp", .index = 5, .kind = Kind::Label, .place = {360, 1680, 1215, 735}, .font = arial27, .back = teal, .fore = white, .visible = false, .tab = 21},
-    {.name = "lblhulp", .index = 6, .kind = Kind::Label, .place = {1680, 1680, 1215, 735}, .font = arial27, .back = teal, .fore = white, .visible = false, .tab = 22},
+    {.name = "lblhulp", .index = 5, .kind = Kind::Label, .place = {360, 1680, 1215, 735}, .font = arial27, .back = teal, .fore = white, .visible = false},
+    {.name = "lblhulp", .index = 6, .kind = Kind::Label, .place = {1680, 1680, 1215, 735}, .font = arial27, .back = teal, .fore = white, .visible = false},
 };
 // clang-format on
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "exercise/level.h"
-#include "ui/layout.h"
+#include "ui/windowbuilder.h"
 
 #include <vector>
 

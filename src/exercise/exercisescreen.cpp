@@ -1,14 +1,14 @@
 #include "exercise/exercisescreen.h"
 
+#include "basic/linebreak.h"
 #include "check/answer.h"
 #include "exercise/draw.h"
 #include "exercise/exercisedesign.h"
 #include "exercise/spoken.h"
 #include "exercise/statistics.h"
 #include "help/splithelp.h"
-#include "shell/frmkiesbasis1.h"
-#include "shell/windows.h"
-#include "ui/layout.h"
+#include "info/windowdirectory.h"
+#include "ui/windowbuilder.h"
 
 #include <stdexcept>
 
@@ -19,7 +19,7 @@ constexpr ui::BgrColor red = 0x0000FF;
 
 } // namespace
 
-ExerciseScreen::ExerciseScreen(Windows &windows, const exercise::Level &level)
+ExerciseScreen::ExerciseScreen(WindowDirectory &windows, const exercise::Level &level)
     : ui::Form(windows.forms(), QString::fromLatin1(level.windowName)), m_windows(windows), m_level(level)
 {
     createControls();
@@ -37,8 +37,6 @@ void ExerciseScreen::createControls()
     cmdstart = controls.get<ui::CommandButton>("cmdstart");
     cmdcontrole = controls.get<ui::CommandButton>("cmdcontrole");
     cmdstop = controls.get<ui::CommandButton>("cmdstop");
-    cmddeler = controls.get<ui::CommandButton>("cmddeler");
-    cmddeel = controls.get<ui::CommandButton>("cmddeel");
     txtrest = controls.get<ui::TextBox>("txtrest");
     txtquotient = controls.get<ui::TextBox>("txtquotient");
     lbljuist = controls.get<ui::Label>("lbljuist");
@@ -49,9 +47,6 @@ void ExerciseScreen::createControls()
     lbldeeltal = controls.get<ui::Label>("lbldeeltal");
     lblquotient = controls.get<ui::Label>("lblquotient");
     lblhulp = controls.array<ui::Label>("lblhulp");
-    lblteken = controls.array<ui::Label>("lblteken");
-    Shape1 = controls.get<ui::Shape>("Shape1");
-    Image1 = controls.get<ui::Picture>("Image1");
 }
 
 void ExerciseScreen::nameForScreenReaders()
@@ -90,7 +85,7 @@ void ExerciseScreen::connectHandlers()
 
 void ExerciseScreen::takeOverTotal()
 {
-    totaaljuist = basic::captionToInt16(m_windows.kiesbasis1().lblgemaakt->caption());
+    totaaljuist = m_windows.runningTotal();
 }
 
 void ExerciseScreen::Form_Load()
@@ -173,11 +168,6 @@ void ExerciseScreen::cmdstart_Click()
     quotient = drawn.quotient;
     produkt = drawn.produkt;
     rest = drawn.rest;
-    if (m_level.draw.digits) {
-        tientallen = drawn.tientallen;
-        eenheden = drawn.eenheden;
-        tientalprodukt = drawn.tientalprodukt;
-    }
     if (m_level.startFillsRest)
         txtrest->setText(basic::toText(rest));
     lbldeeltal->setCaption(basic::toText(deeltal));
@@ -204,7 +194,7 @@ void ExerciseScreen::describeHelpButtons()
 
 QString ExerciseScreen::startHint()
 {
-    return QStringLiteral(" nieuwe oefening \r\n klik hier ! ");
+    return QStringLiteral(" nieuwe oefening ") + basic::lineBreak() + QStringLiteral(" klik hier ! ");
 }
 
 void ExerciseScreen::cmdstart_MouseMove()
@@ -228,8 +218,8 @@ void ExerciseScreen::cmdstop_Click()
 {
     wisscherm();
     lbljuist->setCaption(QString());
-    m_windows.kiesbasis1().lblgemaakt->setCaption(basic::toText(totaaljuist));
-    m_windows.kiesbasis1().Show();
+    m_windows.setRunningTotal(totaaljuist);
+    m_windows.showChooser();
     Hide();
 }
 
@@ -290,8 +280,6 @@ void ExerciseScreen::cmdjuist_MouseMove()
 
 void ExerciseScreen::showSplit(const help::SplitCaptions &split)
 {
-    hulpprodukt = split.hulpprodukt;
-    hulprest = split.hulprest;
     lblhulp(0).setCaption(split.left);
     lblhulp(1).setCaption(split.right);
 }
@@ -332,8 +320,6 @@ void ExerciseScreen::showHelpHint(help::Step step, bool strict)
 {
     // With no division drawn yet the divisor is 0; the hint line then stays as it is.
     if (const auto hint = help::helpHint(step, deeltal, deler, strict)) {
-        tafelquotient = hint->tafelquotient;
-        tafelprodukt = hint->tafelprodukt;
         showHoverHint(hint->text);
     }
 }

@@ -6,17 +6,18 @@
 #include "ui/controls.h"
 #include "ui/form.h"
 
-class Windows;
+class WindowDirectory;
 
 // One exercise screen: the same design, variables and handlers on every level; the level gives
 // the draw rule and the few places where the screens differ.
 class ExerciseScreen : public ui::Form {
     Q_OBJECT
 public:
-    ExerciseScreen(Windows &windows, const exercise::Level &level);
+    ExerciseScreen(WindowDirectory &windows, const exercise::Level &level);
 
     const exercise::Level &level() const { return m_level; }
 
+private:
     void Form_Load() override;
     void Form_Activate() override;
     void Form_MouseMove() override;
@@ -38,47 +39,6 @@ public:
     // Rewrites lblaantal from the four counters of the visit.
     void showStatistics();
 
-    basic::Int16 totaaljuist = 0;
-    basic::Int16 deeltal = 0;
-    basic::Int16 deler = 0;
-    basic::Int16 quotient = 0;
-    basic::Int16 rest = 0;
-    basic::Int16 produkt = 0;
-    basic::Int16 hulpprodukt = 0;
-    basic::Int16 hulprest = 0;
-    basic::Int16 aantaloefeningen = 0;
-    basic::Int16 aantalfouten = 0;
-    basic::Int16 aantaljuist = 0;
-    basic::Int16 aantalhulp = 0;
-    basic::Int16 tafelquotient = 0;
-    basic::Int16 tafelprodukt = 0;
-    // Used only on the screens whose dividend is built from the quotient's digits.
-    basic::Int16 tientallen = 0;
-    basic::Int16 eenheden = 0;
-    basic::Int16 tientalprodukt = 0;
-
-    ui::CommandButton *cmdcontrole1 = nullptr;
-    ui::CommandButton *cmdjuist = nullptr;
-    ui::CommandButton *cmdstart = nullptr;
-    ui::CommandButton *cmdcontrole = nullptr;
-    ui::CommandButton *cmdstop = nullptr;
-    ui::CommandButton *cmddeler = nullptr;
-    ui::CommandButton *cmddeel = nullptr;
-    ui::TextBox *txtrest = nullptr;
-    ui::TextBox *txtquotient = nullptr;
-    ui::Label *lbljuist = nullptr;
-    ui::Label *lblaantal = nullptr;
-    ui::Label *lblprodukt = nullptr;
-    ui::Label *lblrest = nullptr;
-    ui::Label *lbldeler = nullptr;
-    ui::Label *lbldeeltal = nullptr;
-    ui::Label *lblquotient = nullptr;
-    ui::ControlArray<ui::Label> lblhulp;
-    ui::ControlArray<ui::Label> lblteken;
-    ui::Shape *Shape1 = nullptr;
-    ui::Picture *Image1 = nullptr;
-
-private:
     void createControls();
     void nameForScreenReaders();
     void connectHandlers();
@@ -92,7 +52,34 @@ private:
     void describeHelpButtons();
     void takeOverTotal();
 
-    Windows &m_windows;
+    basic::Int16 totaaljuist = 0;
+    basic::Int16 deeltal = 0;
+    basic::Int16 deler = 0;
+    basic::Int16 quotient = 0;
+    basic::Int16 rest = 0;
+    basic::Int16 produkt = 0;
+    basic::Int16 aantaloefeningen = 0;
+    basic::Int16 aantalfouten = 0;
+    basic::Int16 aantaljuist = 0;
+    basic::Int16 aantalhulp = 0;
+
+    ui::CommandButton *cmdcontrole1 = nullptr;
+    ui::CommandButton *cmdjuist = nullptr;
+    ui::CommandButton *cmdstart = nullptr;
+    ui::CommandButton *cmdcontrole = nullptr;
+    ui::CommandButton *cmdstop = nullptr;
+    ui::TextBox *txtrest = nullptr;
+    ui::TextBox *txtquotient = nullptr;
+    ui::Label *lbljuist = nullptr;
+    ui::Label *lblaantal = nullptr;
+    ui::Label *lblprodukt = nullptr;
+    ui::Label *lblrest = nullptr;
+    ui::Label *lbldeler = nullptr;
+    ui::Label *lbldeeltal = nullptr;
+    ui::Label *lblquotient = nullptr;
+    ui::ControlArray<ui::Label> lblhulp;
+
+    WindowDirectory &m_windows;
     const exercise::Level &m_level;
     bool m_refusalShown = false;
 };

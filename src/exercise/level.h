@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <optional>
+#include <variant>
 #include <vector>
 
 namespace exercise {
@@ -30,8 +31,7 @@ struct QuotientDigits {
 };
 
 struct DrawRule {
-    std::optional<DirectDividend> direct{}; // exactly one of direct and digits is set
-    std::optional<QuotientDigits> digits{};
+    std::variant<DirectDividend, QuotientDigits> dividend{};
     DivisorRule divisor{};
 };
 

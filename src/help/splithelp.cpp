@@ -1,5 +1,7 @@
 #include "help/splithelp.h"
 
+#include "basic/linebreak.h"
+
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -9,8 +11,8 @@ namespace help {
 namespace {
 
 struct TensEntry {
-    int above;   // the quotient must be greater than this
-    int below;   // and less than this
+    int above;      // the quotient must be greater than this
+    int below;      // and less than this
     basic::Int16 k; // the multiple of ten the entry chooses
 };
 
@@ -24,11 +26,6 @@ constexpr std::array<TensEntry, allTensEntries> tensTable{{
     {159, noLimit, 160}, {169, noLimit, 170}, {179, noLimit, 180}, {189, noLimit, 190}, {199, noLimit, 190},
     {209, noLimit, 200},
 }};
-
-QString lineBreak()
-{
-    return QStringLiteral("\r\n");
-}
 
 std::optional<SplitCaptions> split(basic::Int16 deeltal, basic::Int16 deler, basic::Int16 quotient, int lastEntry)
 {
@@ -67,7 +64,8 @@ HelpStep1 helpStep1(basic::Int16 deeltal, basic::Int16 deler, basic::Int16 quoti
     parts.left = basic::toText(parts.hulpprodukt);
     parts.right = basic::toText(parts.hulprest);
     if (deeltal >= deler * 10)
-        step.splitLine = basic::toText(deeltal) + QStringLiteral(" = ") + parts.left + QStringLiteral(" + ") + parts.right;
+        step.splitLine =
+            basic::toText(deeltal) + QStringLiteral(" = ") + parts.left + QStringLiteral(" + ") + parts.right;
     return step;
 }
 
@@ -94,10 +92,10 @@ std::optional<HelpHint> helpHint(Step step, basic::Int16 deeltal, basic::Int16 d
     if (invite) {
         const QString firstLine =
             step == Step::One ? QStringLiteral(" hulp nodig ? ") : QStringLiteral(" meer hulp nodig ? ");
-        hint.text = firstLine + lineBreak() + QStringLiteral(" klik op deze knop ");
+        hint.text = firstLine + basic::lineBreak() + QStringLiteral(" klik op deze knop ");
     } else {
-        hint.text = QStringLiteral(" denk aan ") + QStringLiteral(" ") + basic::toText(hint.tafelprodukt) + lineBreak() +
-                    QStringLiteral(" ken je tafels ");
+        hint.text = QStringLiteral(" denk aan ") + QStringLiteral(" ") + basic::toText(hint.tafelprodukt) +
+                    basic::lineBreak() + QStringLiteral(" ken je tafels ");
     }
     return hint;
 }

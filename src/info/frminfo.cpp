@@ -1,14 +1,14 @@
 #include "info/frminfo.h"
 
+#include "basic/linebreak.h"
 #include "info/credits.h"
 #include "info/slogan.h"
+#include "info/windowdirectory.h"
 #include "resources/pictures.h"
-#include "shell/mdiform2.h"
-#include "shell/windows.h"
 #include "ui/fonts.h"
 #include "ui/formmanager.h"
-#include "ui/layout.h"
 #include "ui/twips.h"
+#include "ui/windowbuilder.h"
 
 #include <QFontMetricsF>
 
@@ -22,8 +22,9 @@ constexpr ui::BgrColor darkGrey = ui::rgb(111, 111, 111);
 constexpr ui::BgrColor paper = ui::colors::lightYellow;
 constexpr ui::FontDesign small{ui::fonts::arial, 8.25};
 
-constexpr int sloganField = 1;
-constexpr int progressField = 1; // zero-based: the second field
+// Status bar fields count from 0 at the left.
+constexpr int sloganField = 0;
+constexpr int progressField = 1;
 constexpr int lastTick = 150;
 
 struct StatusField {
@@ -65,7 +66,7 @@ const std::vector<ControlDesign> infoDesign{
 
 } // namespace
 
-frminfo::frminfo(Windows &windows) : ui::Form(windows.forms(), QStringLiteral("frminfo")), m_windows(windows)
+frminfo::frminfo(WindowDirectory &windows) : ui::Form(windows.forms(), QStringLiteral("frminfo")), m_windows(windows)
 {
     createControls();
     connectHandlers();
@@ -81,10 +82,9 @@ void frminfo::createControls()
                                                    .clientHeight = 5925,
                                                    .back = darkGrey,
                                                    .font = {ui::fonts::msSansSerif, 8.25}},
-                                                  infoDesign, m_windows.mdiForm2().documentArea());
+                                                  infoDesign, m_windows.documentArea());
     ProgressBar1 = controls.get<ui::ProgressBar>("ProgressBar1");
     StatusBar1 = controls.get<ui::StatusBar>("StatusBar1");
-    Frame1 = controls.get<ui::Frame>("Frame1");
     Timer1 = controls.get<ui::PreciseTimer>("Timer1");
     lblgeld = controls.get<ui::Label>("lblgeld");
     for (const StatusField &field : statusFields) {
@@ -127,7 +127,7 @@ void frminfo::toonvoortgang(bool tonen)
 
 void frminfo::Form_Load()
 {
-    lblgeld->setCaption(QStringLiteral(" Sinds mijn 60ste verjaardag is de software gratis") + QStringLiteral("\r\n") +
+    lblgeld->setCaption(QStringLiteral(" Sinds mijn 60ste verjaardag is de software gratis") + basic::lineBreak() +
                         QStringLiteral(" via ") + QString::fromLatin1(credits::distributionHost) + u' ');
     ProgressBar1->setMin(0);
     ProgressBar1->setMax(lastTick);

@@ -1,42 +1,40 @@
 #pragma once
 
+#include "ui/commoncontrols/progressbar.h"
+#include "ui/commoncontrols/statusbar.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/precisetimer.h"
-#include "ui/commoncontrols/progressbar.h"
-#include "ui/commoncontrols/statusbar.h"
 
 #include <cstdint>
 
-class Windows;
+class WindowDirectory;
 
 // The information screen: presents the maker and the author, scrolls a slogan through its status
 // bar, fills a progress bar laid into the status bar, and ends the program after 151 ticks.
 class frminfo : public ui::Form {
     Q_OBJECT
 public:
-    explicit frminfo(Windows &windows);
-
-    void Form_Load() override;
-    void Form_Activate() override;
-    void Timer1_Timer();
+    explicit frminfo(WindowDirectory &windows);
 
     // The ticks counted so far.
     std::int32_t teller() const { return m_teller; }
-    // The width of one blank in the window's font, in twips.
-    double blankWidthTwips() const;
-
-    ui::ProgressBar *ProgressBar1 = nullptr;
-    ui::StatusBar *StatusBar1 = nullptr;
-    ui::Frame *Frame1 = nullptr;
-    ui::PreciseTimer *Timer1 = nullptr;
-    ui::Label *lblgeld = nullptr;
 
 private:
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Timer1_Timer();
+    // The width of one blank in the window's font, in twips.
+    double blankWidthTwips() const;
     void createControls();
     void connectHandlers();
     void toonvoortgang(bool tonen);
 
-    Windows &m_windows;
+    ui::ProgressBar *ProgressBar1 = nullptr;
+    ui::StatusBar *StatusBar1 = nullptr;
+    ui::PreciseTimer *Timer1 = nullptr;
+    ui::Label *lblgeld = nullptr;
+
+    WindowDirectory &m_windows;
     std::int32_t m_teller = 0;
 };

@@ -1,12 +1,10 @@
 #include "info/frmmecenaat1.h"
 
 #include "info/credits.h"
+#include "info/windowdirectory.h"
 #include "resources/pictures.h"
-#include "shell/frmkiesbasis1.h"
-#include "shell/mdiform2.h"
-#include "shell/windows.h"
 #include "ui/fonts.h"
-#include "ui/layout.h"
+#include "ui/windowbuilder.h"
 
 namespace {
 
@@ -38,7 +36,7 @@ const std::vector<ControlDesign> introDesign{
 
 } // namespace
 
-frmmecenaat1::frmmecenaat1(Windows &windows)
+frmmecenaat1::frmmecenaat1(WindowDirectory &windows)
     : ui::Form(windows.forms(), QStringLiteral("frmmecenaat1")), m_windows(windows)
 {
     createControls();
@@ -51,10 +49,8 @@ void frmmecenaat1::createControls()
     const ui::Controls controls = ui::buildWindow(
         *this,
         {.spoken = "welkom bij rekenrups", .document = true, .clientWidth = 11160, .clientHeight = 6720, .back = mauve},
-        introDesign, m_windows.mdiForm2().documentArea());
-    Frame1 = controls.get<ui::Frame>("Frame1", 1);
+        introDesign, m_windows.documentArea());
     cmdkombinnen = controls.get<ui::PictureCaptionButton>("cmdkombinnen");
-    Image1 = controls.array<ui::Picture>("Image1");
 }
 
 void frmmecenaat1::connectHandlers()
@@ -76,6 +72,6 @@ void frmmecenaat1::Form_Activate()
 void frmmecenaat1::cmdkombinnen_Click()
 {
     Hide();
-    m_windows.kiesbasis1().Show();
-    m_windows.mdiForm2().hide();
+    m_windows.showChooser();
+    m_windows.hideMainWindow();
 }

@@ -3,7 +3,7 @@
 // Resource paths of every picture the program shows; the files live in src/resources and are
 // drawn by src/resources/draw-pictures.sh.
 namespace pictures {
-inline constexpr char programIcon[] = ":/resources/rekenrups.ico"; // 32x32, 256 colours
+inline constexpr char programIcon[] = ":/resources/rekenrups.ico";  // 32x32, 256 colours
 inline constexpr char ringMeisje[] = ":/resources/imgmeisje.gif";   // 200x431
 inline constexpr char ringWit[] = ":/resources/imgwit.gif";         // 212x275
 inline constexpr char ringChinees[] = ":/resources/imgchinees.gif"; // 150x388

@@ -6,9 +6,11 @@
 #include "info/frminfo.h"
 #include "resources/pictures.h"
 #include "shell/mdiform2.h"
-#include "shell/windows.h"
+#include "shell/program.h"
 #include "ui/fonts.h"
-#include "ui/layout.h"
+#include "ui/windowbuilder.h"
+
+#include <string_view>
 
 namespace {
 
@@ -50,11 +52,9 @@ const std::vector<ControlDesign> chooserDesign{
 };
 // clang-format on
 
-const std::array<const char *, 6> ringNames{"imgmeisje", "imgwit", "imgchinees", "imgkleur", "imgkleur2", "imgkleur3"};
-
 } // namespace
 
-frmkiesbasis1::frmkiesbasis1(Windows &windows)
+frmkiesbasis1::frmkiesbasis1(Program &windows)
     : ui::Form(windows.forms(), QStringLiteral("frmkiesbasis1")), m_windows(windows)
 {
     createControls();
@@ -72,10 +72,11 @@ void frmkiesbasis1::createControls()
                                                    .back = ui::colors::white},
                                                   chooserDesign);
     lblgemaakt = controls.get<ui::Label>("lblgemaakt");
-    Label1 = controls.get<ui::Label>("Label1");
-    cmdeinde = controls.get<ui::CommandButton>("cmdeinde");
-    for (std::size_t i = 0; i < ring.size(); ++i)
-        ring[i] = controls.get<ui::Picture>(ringNames[i]);
+    // The ring's pictures are the rows named img..., in the table's order.
+    for (const ControlDesign &row : chooserDesign) {
+        if (std::string_view(row.name).starts_with("img"))
+            ring.push_back(controls.get<ui::Picture>(row.name));
+    }
 }
 
 void frmkiesbasis1::connectHandlers()
@@ -85,9 +86,10 @@ void frmkiesbasis1::connectHandlers()
         const QString opens = QString::fromLatin1(level.windowName);
         connect(button, &QPushButton::clicked, this, [this, opens] { openLevel(opens); });
     }
-    connect(cmdeinde, &QPushButton::clicked, this, &frmkiesbasis1::cmdeinde_Click);
+    connect(findChild<ui::CommandButton *>(QStringLiteral("cmdeinde")), &QPushButton::clicked, this,
+            &frmkiesbasis1::cmdeinde_Click);
     for (std::size_t i = 0; i < ring.size(); ++i)
-        connect(ring[i], &ui::Picture::clicked, this, [this, i] { ringPicture_Click(static_cast<int>(i)); });
+        connect(ring[i], &ui::Picture::clicked, this, [this, i] { ringPicture_Click(i); });
 }
 
 void frmkiesbasis1::centreAndFillTotal()
@@ -107,11 +109,21 @@ void frmkiesbasis1::Form_Activate()
     centreAndFillTotal();
 }
 
+basic::Int16 frmkiesbasis1::runningTotal() const
+{
+    return basic::captionToInt16(lblgemaakt->caption());
+}
+
+void frmkiesbasis1::setRunningTotal(basic::Int16 total)
+{
+    lblgemaakt->setCaption(basic::toText(total));
+}
+
 void frmkiesbasis1::openLevel(const QString &windowName)
 {
     m_windows.exerciseScreen(windowName).Show();
     Hide();
-    m_windows.mdiForm2().hide();
+    m_windows.hideMainWindow();
 }
 
 void frmkiesbasis1::cmdeinde_Click()
@@ -122,8 +134,8 @@ void frmkiesbasis1::cmdeinde_Click()
     lblgemaakt->setCaption(QString());
 }
 
-void frmkiesbasis1::ringPicture_Click(int position)
+void frmkiesbasis1::ringPicture_Click(std::size_t position)
 {
-    ring[static_cast<std::size_t>(position)]->hide();
-    ring[static_cast<std::size_t>(position + 1) % ring.size()]->show();
+    ring[position]->hide();
+    ring[(position + 1) % ring.size()]->show();
 }

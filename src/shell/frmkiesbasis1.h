@@ -1,36 +1,39 @@
 #pragma once
 
+#include "basic/int16.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 
-#include <array>
+#include <vector>
 
-class Windows;
+class Program;
 
 // The level chooser: eight level buttons, the stop button, the running total of right answers
 // and a ring of pictures that turns on a click.
 class frmkiesbasis1 : public ui::Form {
     Q_OBJECT
 public:
-    explicit frmkiesbasis1(Windows &windows);
+    explicit frmkiesbasis1(Program &windows);
 
+    // A level button: opens the exercise screen of that window name.
+    void openLevel(const QString &windowName);
+    // The right answers of the session, kept as the text of lblgemaakt.
+    basic::Int16 runningTotal() const;
+    void setRunningTotal(basic::Int16 total);
+
+private:
     void Form_Load() override;
     void Form_Activate() override;
     void cmdeinde_Click();
-    // A level button: opens the exercise screen of that window name.
-    void openLevel(const QString &windowName);
     // A click on a picture of the ring hides it and shows the next one.
-    void ringPicture_Click(int position);
+    void ringPicture_Click(std::size_t position);
 
-    ui::Label *lblgemaakt = nullptr;
-    ui::Label *Label1 = nullptr;
-    ui::CommandButton *cmdeinde = nullptr;
-    std::array<ui::Picture *, 6> ring{};
-
-private:
     void createControls();
     void connectHandlers();
     void centreAndFillTotal();
 
-    Windows &m_windows;
+    ui::Label *lblgemaakt = nullptr;
+    std::vector<ui::Picture *> ring;
+
+    Program &m_windows;
 };

@@ -2,10 +2,10 @@
 
 #include "info/frmmecenaat1.h"
 #include "shell/frmkiesbasis1.h"
-#include "shell/windows.h"
+#include "shell/program.h"
 #include "ui/form.h"
 #include "ui/formmanager.h"
-#include "ui/layout.h"
+#include "ui/windowbuilder.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -28,7 +28,7 @@ const std::vector<ui::ControlDesign> mainDesign{
 
 } // namespace
 
-MDIForm2::MDIForm2(Windows &windows) : m_windows(windows)
+MDIForm2::MDIForm2(Program &windows) : m_windows(windows)
 {
     setObjectName(QStringLiteral("MDIForm2"));
     createControls();
@@ -46,9 +46,8 @@ void MDIForm2::createControls()
     const ui::Controls controls =
         ui::buildWindow(*this, {.caption = " Alle kinderen moeten alle kansen krijgen."}, mainDesign);
     m_area = controls.get<QMdiArea>("documentArea");
-    m_aftrek2 = controls.get<QAction>("aftrek2");
     connect(m_area, &QMdiArea::subWindowActivated, this, &MDIForm2::noteActivation);
-    connect(m_aftrek2, &QAction::triggered, this, &MDIForm2::aftrek2_Click);
+    connect(controls.get<QAction>("aftrek2"), &QAction::triggered, this, &MDIForm2::aftrek2_Click);
 }
 
 void MDIForm2::MDIForm_Load()

@@ -2,7 +2,7 @@
 
 #include <QMainWindow>
 
-class Windows;
+class Program;
 class QAction;
 class QMdiArea;
 
@@ -11,14 +11,13 @@ class QMdiArea;
 class MDIForm2 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MDIForm2(Windows &windows);
+    explicit MDIForm2(Program &windows);
     ~MDIForm2() override;
 
     QMdiArea *documentArea() const { return m_area; }
-    QAction *basisAction() const { return m_aftrek2; }
 
+    // Runs once, when the program creates the main window.
     void MDIForm_Load();
-    void aftrek2_Click();
     // Makes the main window visible again, maximised.
     void makeVisible();
 
@@ -27,10 +26,10 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void aftrek2_Click();
     void createControls();
     void noteActivation();
 
-    Windows &m_windows;
+    Program &m_windows;
     QMdiArea *m_area = nullptr;
-    QAction *m_aftrek2 = nullptr;
 };

@@ -37,7 +37,7 @@ template <typename Window, typename... Arguments> Window &Program::load(const QS
     Window &window = *created;
     m_windows.emplace_back(name, std::move(created));
     if constexpr (std::is_base_of_v<ui::Form, Window>)
-        window.Form_Load();
+        static_cast<ui::Form &>(window).Form_Load();
     else
         window.MDIForm_Load();
     return window;
@@ -71,6 +71,31 @@ frmmecenaat1 &Program::frmmecenaat1()
 frminfo &Program::frminfo()
 {
     return load<::frminfo>(QStringLiteral("frminfo"), *this);
+}
+
+QMdiArea *Program::documentArea()
+{
+    return mdiForm2().documentArea();
+}
+
+void Program::hideMainWindow()
+{
+    mdiForm2().hide();
+}
+
+void Program::showChooser()
+{
+    kiesbasis1().Show();
+}
+
+basic::Int16 Program::runningTotal()
+{
+    return kiesbasis1().runningTotal();
+}
+
+void Program::setRunningTotal(basic::Int16 total)
+{
+    kiesbasis1().setRunningTotal(total);
 }
 
 bool Program::isLoaded(const QString &windowName) const

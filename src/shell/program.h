@@ -1,7 +1,7 @@
 #pragma once
 
 #include "basic/random.h"
-#include "shell/windows.h"
+#include "info/windowdirectory.h"
 #include "ui/formmanager.h"
 
 #include <QObject>
@@ -12,10 +12,15 @@
 #include <vector>
 
 class QWidget;
+class MDIForm2;
+class frmkiesbasis1;
+class ExerciseScreen;
+class frmmecenaat1;
+class frminfo;
 
 // The program's windows: each is created on its first reference, loaded once, and then only
 // shown and hidden until the program ends.
-class Program : public QObject, public Windows {
+class Program : public QObject, public WindowDirectory {
     Q_OBJECT
 public:
     explicit Program(std::unique_ptr<basic::RandomSource> random = nullptr, QObject *parent = nullptr);
@@ -24,14 +29,20 @@ public:
     // Creates the main window; its load handler shows the intro, then it opens maximised.
     void start();
 
-    MDIForm2 &mdiForm2() override;
-    frmkiesbasis1 &kiesbasis1() override;
-    ExerciseScreen &exerciseScreen(const QString &windowName) override;
-    ::frmmecenaat1 &frmmecenaat1() override;
-    ::frminfo &frminfo() override;
+    MDIForm2 &mdiForm2();
+    frmkiesbasis1 &kiesbasis1();
+    // An unknown window name is a programming error and throws std::out_of_range.
+    ExerciseScreen &exerciseScreen(const QString &windowName);
+    ::frmmecenaat1 &frmmecenaat1();
+    ::frminfo &frminfo();
 
     ui::FormManager &forms() override { return m_forms; }
     basic::RandomSource &random() override { return *m_random; }
+    QMdiArea *documentArea() override;
+    void hideMainWindow() override;
+    void showChooser() override;
+    basic::Int16 runningTotal() override;
+    void setRunningTotal(basic::Int16 total) override;
 
     // Whether a window has been created yet, without creating it.
     bool isLoaded(const QString &windowName) const;

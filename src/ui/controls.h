@@ -97,7 +97,6 @@ public:
     void setPicture(const QString &resource);
     // The button's own face colour; without one the style draws the system's face.
     void setFaceColor(BgrColor color);
-    std::optional<QColor> faceColor() const { return m_face; }
 
 signals:
     void mouseMoved();

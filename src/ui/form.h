@@ -28,7 +28,6 @@ public:
     // Puts this form into the main window's document area as a fixed panel: a thin fixed border,
     // no title bar, not movable or resizable; call before the first show.
     void makeDocumentWindow(QMdiArea *area);
-    bool isDocumentWindow() const { return m_subWindow != nullptr; }
     QMdiSubWindow *subWindow() const { return m_subWindow; }
     // What a screen reader calls the window, where its caption does not tell the windows apart;
     // a document window's frame carries the same name.

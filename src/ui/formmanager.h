@@ -25,7 +25,6 @@ public:
     // The window system activated a window of this program: a form, or the main window itself.
     // Form_Activate runs only when activation comes from another window of this program.
     void activated(QWidget *window);
-    QWidget *lastActive() const { return m_lastActive; }
 
     // A close request from the user (the title bar, Alt+F4, Ctrl+F4) is refused; one that comes
     // from the application quitting, as it does when the desktop ends the session, is accepted.
@@ -35,7 +34,6 @@ public:
     // Ends the program with exit code 0; tests replace the ending to observe it.
     void endProgram();
     void setEndProgram(std::function<void()> end) { m_end = std::move(end); }
-    bool programEnded() const { return m_ended; }
 
 private:
     QPointer<QWidget> m_lastActive;

@@ -12,7 +12,6 @@ class PictureCaptionButton : public CommandButton {
 public:
     explicit PictureCaptionButton(QWidget *parent = nullptr);
     void setPicture(const QString &resource);
-    QPixmap picture() const { return m_picture; }
 
 protected:
     void paintContent(QPainter &painter, const QRect &content) override;

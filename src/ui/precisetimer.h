@@ -16,7 +16,6 @@ public:
         else if (!isActive())
             start();
     }
-    bool isEnabled() const { return isActive(); }
 };
 
 } // namespace ui

@@ -13,8 +13,7 @@ constexpr double fallbackDpi = 96.0;
 
 QScreen *primary()
 {
-    return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) ? QGuiApplication::primaryScreen()
-                                                                          : nullptr;
+    return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) ? QGuiApplication::primaryScreen() : nullptr;
 }
 } // namespace
 

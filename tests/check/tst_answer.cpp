@@ -93,60 +93,32 @@ void TestAnswer::checkComparesBothBoxesByValue_data()
     QTest::addColumn<QString>("restAfter");
 
     using check::Verdict;
-    QTest::newRow("both right") << "12"
-                                << "1" << 12 << 1 << Verdict::Right << none << "12"
-                                << "1";
-    QTest::newRow("both empty") << ""
-                                << "" << 12 << 1 << Verdict::Wrong << none << "0"
-                                << "0";
-    QTest::newRow("empty remainder of 0") << "10"
-                                          << "" << 10 << 0 << Verdict::Right << none << "10"
-                                          << "0";
-    QTest::newRow("leading zero") << "012"
-                                  << "1" << 12 << 1 << Verdict::Right << none << "012"
-                                  << "1";
-    QTest::newRow("blanks kept") << " 12 "
-                                 << "1 " << 12 << 1 << Verdict::Right << none << " 12 "
-                                 << "1 ";
-    QTest::newRow("zero fraction") << "12,0"
-                                   << "1" << 12 << 1 << Verdict::Right << none << "12,0"
-                                   << "1";
-    QTest::newRow("half") << "12,5"
-                          << "1" << 12 << 1 << Verdict::Wrong << none << "12,5"
-                          << "1";
-    QTest::newRow("plus sign") << "+12"
-                               << "1" << 12 << 1 << Verdict::Right << none << "+12"
-                               << "1";
-    QTest::newRow("minus zero") << "10"
-                                << "-0" << 10 << 0 << Verdict::Right << none << "10"
-                                << "-0";
-    QTest::newRow("wrong remainder") << "12"
-                                     << "2" << 12 << 1 << Verdict::Wrong << none << "12"
-                                     << "2";
-    QTest::newRow("wrong quotient") << "11"
-                                    << "1" << 12 << 1 << Verdict::Wrong << none << "11"
-                                    << "1";
+    // clang-format off
+    QTest::newRow("both right") << "12" << "1" << 12 << 1 << Verdict::Right << none << "12" << "1";
+    QTest::newRow("both empty") << "" << "" << 12 << 1 << Verdict::Wrong << none << "0" << "0";
+    QTest::newRow("empty remainder of 0") << "10" << "" << 10 << 0 << Verdict::Right << none << "10" << "0";
+    QTest::newRow("leading zero") << "012" << "1" << 12 << 1 << Verdict::Right << none << "012" << "1";
+    QTest::newRow("blanks kept") << " 12 " << "1 " << 12 << 1 << Verdict::Right << none << " 12 " << "1 ";
+    QTest::newRow("zero fraction") << "12,0" << "1" << 12 << 1 << Verdict::Right << none << "12,0" << "1";
+    QTest::newRow("half") << "12,5" << "1" << 12 << 1 << Verdict::Wrong << none << "12,5" << "1";
+    QTest::newRow("plus sign") << "+12" << "1" << 12 << 1 << Verdict::Right << none << "+12" << "1";
+    QTest::newRow("minus zero") << "10" << "-0" << 10 << 0 << Verdict::Right << none << "10" << "-0";
+    QTest::newRow("wrong remainder") << "12" << "2" << 12 << 1 << Verdict::Wrong << none << "12" << "2";
+    QTest::newRow("wrong quotient") << "11" << "1" << 12 << 1 << Verdict::Wrong << none << "11" << "1";
     QTest::newRow("hundred digits") << QString(100, u'1') << "1" << 12 << 1 << Verdict::Wrong << none
                                     << QString(100, u'1') << "1";
-    QTest::newRow("letters") << "abc"
-                             << "1" << 12 << 1 << Verdict::Refused << quotientBox << "abc"
-                             << "1";
-    QTest::newRow("blanks only") << "12"
-                                 << "   " << 12 << 1 << Verdict::Refused << restBox << "12"
-                                 << "   ";
+    QTest::newRow("letters") << "abc" << "1" << 12 << 1 << Verdict::Refused << quotientBox << "abc" << "1";
+    QTest::newRow("blanks only") << "12" << "   " << 12 << 1 << Verdict::Refused << restBox << "12" << "   ";
     QTest::newRow("trailing letters, empty stays empty") << "12abc"
                                                          << "" << 12 << 1 << Verdict::Refused << quotientBox << "12abc"
                                                          << "";
-    QTest::newRow("empty quotient stays empty") << ""
-                                                << "x" << 12 << 1 << Verdict::Refused << restBox << ""
-                                                << "x";
-    QTest::newRow("blank inside") << "1 2"
-                                  << "1" << 12 << 1 << Verdict::Refused << quotientBox << "1 2"
-                                  << "1";
+    QTest::newRow("empty quotient stays empty") << "" << "x" << 12 << 1 << Verdict::Refused << restBox << "" << "x";
+    QTest::newRow("blank inside") << "1 2" << "1" << 12 << 1 << Verdict::Refused << quotientBox << "1 2" << "1";
     QTest::newRow("arabic-indic digit") << "12" << QStringLiteral("\u0661") << 12 << 1 << Verdict::Refused << restBox
                                         << "12" << QStringLiteral("\u0661");
     QTest::newRow("both not numbers") << QString(10000, u'a') << "b" << 12 << 1 << Verdict::Refused << quotientBox
                                       << QString(10000, u'a') << "b";
+    // clang-format on
 }
 
 void TestAnswer::checkComparesBothBoxesByValue()
@@ -160,8 +132,8 @@ void TestAnswer::checkComparesBothBoxesByValue()
     QFETCH(QString, quotientAfter);
     QFETCH(QString, restAfter);
 
-    const check::CheckResult result =
-        check::checkAnswer(quotientText, restText, static_cast<basic::Int16>(quotient), static_cast<basic::Int16>(rest));
+    const check::CheckResult result = check::checkAnswer(quotientText, restText, static_cast<basic::Int16>(quotient),
+                                                         static_cast<basic::Int16>(rest));
     QCOMPARE(result.verdict, verdict);
     QCOMPARE(refusedIndex(result), refused);
     QCOMPARE(result.quotientText, quotientAfter);

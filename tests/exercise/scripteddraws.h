@@ -28,9 +28,10 @@ inline QList<float> evenFor(int n, int target)
 inline QList<float> divisionFor(const exercise::Level &level, QList<int> numbers)
 {
     const exercise::DrawRule &rule = level.draw;
-    if (rule.direct)
-        return skewedFor(rule.direct->k, numbers[0]) + evenFor(rule.divisor.n, numbers[1]);
-    return skewedFor(rule.digits->tensK, numbers[0]) + skewedFor(rule.digits->unitsK, numbers[1]) +
+    if (const auto *direct = std::get_if<exercise::DirectDividend>(&rule.dividend))
+        return skewedFor(direct->k, numbers[0]) + evenFor(rule.divisor.n, numbers[1]);
+    const auto &digits = std::get<exercise::QuotientDigits>(rule.dividend);
+    return skewedFor(digits.tensK, numbers[0]) + skewedFor(digits.unitsK, numbers[1]) +
            evenFor(rule.divisor.n, numbers[2]);
 }
 

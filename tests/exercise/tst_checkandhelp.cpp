@@ -1,6 +1,8 @@
+#include "check/answer.h"
 #include "exercise/exercisescreen.h"
 #include "exercise/level.h"
 #include "exercise/statistics.h"
+#include "help/splithelp.h"
 #include "info/frminfo.h"
 #include "info/frmmecenaat1.h"
 #include "screenfixture.h"
@@ -11,17 +13,10 @@
 
 #include <QTest>
 
-#include <memory>
-
 namespace {
 
-const QString refusal = QStringLiteral(" vul een getal in \r\n en klik opnieuw ");
-const QString checkHint = QStringLiteral(" controleer de uitkomst \r\n klik hier ! ");
-
-QString reminder(int product)
-{
-    return QStringLiteral(" denk aan  %1\r\n ken je tafels ").arg(product);
-}
+const QString refusal = check::refusalHint();
+const QString checkHint = check::checkHint();
 
 } // namespace
 
@@ -49,12 +44,6 @@ private slots:
     void pointingAtButtonsWritesTheirHints();
     void refusalStaysUntilTheChildActs_data();
     void refusalStaysUntilTheChildActs();
-
-private:
-    // Opens a level from the chooser and starts one exercise with the given numbers.
-    ExerciseScreen &startExercise(const QString &window, QList<int> numbers);
-    void queue(const exercise::Level &level, const QList<int> &numbers);
-    void type(ExerciseScreen &screen, const QString &quotientText, const QString &restText);
 };
 
 void TestCheckAndHelp::init()
@@ -67,51 +56,25 @@ void TestCheckAndHelp::cleanup()
     tearDownProgram();
 }
 
-ExerciseScreen &TestCheckAndHelp::startExercise(const QString &window, QList<int> numbers)
-{
-    ExerciseScreen &screen = open(window);
-    queue(screen.level(), numbers);
-    QTest::mouseClick(screen.cmdstart, Qt::LeftButton);
-    return screen;
-}
-
-// Queues the draws of one division, or of two when the screen must draw again.
-void TestCheckAndHelp::queue(const exercise::Level &level, const QList<int> &numbers)
-{
-    const qsizetype perDivision = level.draw.direct ? 2 : 3;
-    for (qsizetype at = 0; at < numbers.size(); at += perDivision) {
-        for (float draw : scripted::divisionFor(level, numbers.mid(at, perDivision)))
-            random->push({draw});
-    }
-}
-
-void TestCheckAndHelp::type(ExerciseScreen &screen, const QString &quotientText, const QString &restText)
-{
-    screen.txtquotient->clear();
-    QTest::keyClicks(screen.txtquotient, quotientText);
-    screen.txtrest->clear();
-    QTest::keyClicks(screen.txtrest, restText);
-}
-
 void TestCheckAndHelp::wholeExerciseAsAPupilDoesIt()
 {
     ExerciseScreen &screen = startExercise(QStringLiteral("frmrekenrups200"), {150, 7});
-    const int dividend = screen.lbldeeltal->caption().toInt();
-    const int divisor = screen.lbldeler->caption().toInt();
+    const int dividend = caption(screen, "lbldeeltal").toInt();
+    const int divisor = caption(screen, "lbldeler").toInt();
     QCOMPARE(dividend, 150);
     QCOMPARE(divisor, 7);
     type(screen, QString::number(dividend / divisor), QString::number(dividend % divisor));
-    QTest::mouseClick(screen.cmdjuist, Qt::LeftButton);
+    QTest::mouseClick(control(screen, "cmdjuist"), Qt::LeftButton);
 
     QCOMPARE(screen.backColor(), 0x00FF00u);
-    QCOMPARE(screen.lbljuist->caption(), QStringLiteral("150 : 7  =  21  rest  3\r\n als quotiënt en rest "));
-    QCOMPARE(screen.lblaantal->caption(), exercise::statistiektekst(1, 0, 1, 0));
-    QVERIFY(!screen.cmdstart->isHidden() && !screen.cmdstop->isHidden());
-    QVERIFY(screen.cmdjuist->isHidden() && screen.cmdcontrole->isHidden());
+    QCOMPARE(caption(screen, "lbljuist"), QStringLiteral("150 : 7  =  21  rest  3\r\n als quotiënt en rest "));
+    QCOMPARE(caption(screen, "lblaantal"), exercise::statistiektekst(1, 0, 1, 0));
+    QVERIFY(!control(screen, "cmdstart")->isHidden() && !control(screen, "cmdstop")->isHidden());
+    QVERIFY(control(screen, "cmdjuist")->isHidden() && control(screen, "cmdcontrole")->isHidden());
 
-    QTest::mouseClick(screen.cmdstop, Qt::LeftButton);
+    QTest::mouseClick(control(screen, "cmdstop"), Qt::LeftButton);
     QVERIFY(program->kiesbasis1().isShown());
-    QCOMPARE(program->kiesbasis1().lblgemaakt->caption(), QStringLiteral("1"));
+    QCOMPARE(program->kiesbasis1().runningTotal(), 1);
 }
 
 void TestCheckAndHelp::checkJudgesBothBoxes_data()
@@ -122,32 +85,17 @@ void TestCheckAndHelp::checkJudgesBothBoxes_data()
     QTest::addColumn<bool>("right");
     QTest::addColumn<QString>("quotientAfter");
     QTest::addColumn<QString>("restAfter");
-    QTest::newRow("both right") << QList<int>{150, 7} << "21"
-                                << "3" << true << "21"
-                                << "3";
-    QTest::newRow("both empty") << QList<int>{150, 7} << ""
-                                << "" << false << "0"
-                                << "0";
-    QTest::newRow("remainder empty, rest 0") << QList<int>{147, 7} << "21"
-                                             << "" << true << "21"
-                                             << "0";
-    QTest::newRow("leading zero") << QList<int>{150, 7} << "021"
-                                  << "3" << true << "021"
-                                  << "3";
-    QTest::newRow("blanks and a decimal comma") << QList<int>{150, 7} << " 21,0 "
-                                                << "3" << true << " 21,0 "
-                                                << "3";
-    QTest::newRow("right quotient, wrong rest") << QList<int>{150, 7} << "21"
-                                                << "4" << false << "21"
-                                                << "4";
-    QTest::newRow("wrong quotient, right rest") << QList<int>{150, 7} << "20"
-                                                << "3" << false << "20"
-                                                << "3";
-    QTest::newRow("a fraction is never whole") << QList<int>{150, 7} << "21,5"
-                                               << "3" << false << "21,5"
-                                               << "3";
-    QTest::newRow("a hundred digits") << QList<int>{150, 7} << QString(100, u'9') << "3" << false << QString(100, u'9')
-                                      << "3";
+    // clang-format off
+    QTest::newRow("both right") << QList<int>{150, 7} << "21" << "3" << true << "21" << "3";
+    QTest::newRow("both empty") << QList<int>{150, 7} << "" << "" << false << "0" << "0";
+    QTest::newRow("remainder empty, rest 0") << QList<int>{147, 7} << "21" << "" << true << "21" << "0";
+    QTest::newRow("leading zero") << QList<int>{150, 7} << "021" << "3" << true << "021" << "3";
+    QTest::newRow("blanks and a decimal comma") << QList<int>{150, 7} << " 21,0 " << "3" << true << " 21,0 " << "3";
+    QTest::newRow("right quotient, wrong rest") << QList<int>{150, 7} << "21" << "4" << false << "21" << "4";
+    QTest::newRow("wrong quotient, right rest") << QList<int>{150, 7} << "20" << "3" << false << "20" << "3";
+    QTest::newRow("a fraction is never whole") << QList<int>{150, 7} << "21,5" << "3" << false << "21,5" << "3";
+    QTest::newRow("a hundred digits") << QList<int>{150, 7} << QString(100, u'9') << "3" << false << QString(100, u'9') << "3";
+    // clang-format on
 }
 
 void TestCheckAndHelp::checkJudgesBothBoxes()
@@ -158,19 +106,19 @@ void TestCheckAndHelp::checkJudgesBothBoxes()
     QFETCH(bool, right);
     QFETCH(QString, quotientAfter);
     QFETCH(QString, restAfter);
-    program->kiesbasis1().lblgemaakt->setCaption(QStringLiteral("6"));
+    program->kiesbasis1().setRunningTotal(6);
     ExerciseScreen &screen = startExercise(QStringLiteral("frmrekenrups200"), division);
     type(screen, typedQuotient, typedRest);
-    QTest::mouseClick(screen.cmdjuist, Qt::LeftButton);
+    QTest::mouseClick(control(screen, "cmdjuist"), Qt::LeftButton);
 
     QCOMPARE(screen.backColor(), right ? 0x00FF00u : 0x0000FFu);
-    QCOMPARE(screen.aantaljuist, right ? 1 : 0);
-    QCOMPARE(screen.aantalfouten, right ? 0 : 1);
-    QCOMPARE(screen.totaaljuist, right ? 7 : 6);
-    QCOMPARE(screen.txtquotient->text(), quotientAfter);
-    QCOMPARE(screen.txtrest->text(), restAfter);
+    QCOMPARE(caption(screen, "lblaantal"), exercise::statistiektekst(1, right ? 0 : 1, right ? 1 : 0, 0));
+    QCOMPARE(control<ui::TextBox>(screen, "txtquotient")->text(), quotientAfter);
+    QCOMPARE(control<ui::TextBox>(screen, "txtrest")->text(), restAfter);
     // The solved division shows after a wrong answer just as after a right one.
-    QVERIFY(screen.lbljuist->caption().startsWith(QStringLiteral("%1 : 7  =  ").arg(division[0])));
+    QVERIFY(caption(screen, "lbljuist").startsWith(QStringLiteral("%1 : 7  =  ").arg(division[0])));
+    QTest::mouseClick(control(screen, "cmdstop"), Qt::LeftButton);
+    QCOMPARE(program->kiesbasis1().runningTotal(), right ? 7 : 6);
 }
 
 void TestCheckAndHelp::textThatIsNoNumberIsRefused_data()
@@ -178,16 +126,14 @@ void TestCheckAndHelp::textThatIsNoNumberIsRefused_data()
     QTest::addColumn<QString>("typedQuotient");
     QTest::addColumn<QString>("typedRest");
     QTest::addColumn<bool>("quotientBoxRefused");
-    QTest::newRow("letters") << "twaalf"
-                             << "3" << true;
-    QTest::newRow("blanks only in the rest box") << "21"
-                                                 << "   " << false;
-    QTest::newRow("number then letters") << "21"
-                                         << "3abc" << false;
-    QTest::newRow("both wrong, the quotient box first") << "x"
-                                                        << "y" << true;
+    // clang-format off
+    QTest::newRow("letters") << "twaalf" << "3" << true;
+    QTest::newRow("blanks only in the rest box") << "21" << "   " << false;
+    QTest::newRow("number then letters") << "21" << "3abc" << false;
+    QTest::newRow("both wrong, the quotient box first") << "x" << "y" << true;
     QTest::newRow("pasted page") << QString(10000, u'a') << "" << true;
     QTest::newRow("non-ASCII digits") << QStringLiteral("٢١") << "3" << true;
+    // clang-format on
 }
 
 void TestCheckAndHelp::textThatIsNoNumberIsRefused()
@@ -196,28 +142,28 @@ void TestCheckAndHelp::textThatIsNoNumberIsRefused()
     QFETCH(QString, typedRest);
     QFETCH(bool, quotientBoxRefused);
     ExerciseScreen &screen = startExercise(QStringLiteral("frmrekenrups200"), {150, 7});
-    QTest::mouseClick(screen.cmdcontrole1, Qt::LeftButton);
-    screen.txtquotient->setText(typedQuotient);
-    screen.txtrest->setText(typedRest);
-    screen.cmdstart->setFocus();
-    const QString statistics = screen.lblaantal->caption();
-    QTest::mouseClick(screen.cmdjuist, Qt::LeftButton);
+    QTest::mouseClick(control(screen, "cmdcontrole1"), Qt::LeftButton);
+    control<ui::TextBox>(screen, "txtquotient")->setText(typedQuotient);
+    control<ui::TextBox>(screen, "txtrest")->setText(typedRest);
+    control(screen, "cmdstart")->setFocus();
+    const QString statistics = caption(screen, "lblaantal");
+    QTest::mouseClick(control(screen, "cmdjuist"), Qt::LeftButton);
 
     QCOMPARE(screen.backColor(), 0x80C0FFu);
-    QCOMPARE(screen.lblaantal->caption(), statistics);
-    QCOMPARE(screen.aantaljuist + screen.aantalfouten, 0);
-    QCOMPARE(screen.txtquotient->text(), typedQuotient);
-    QCOMPARE(screen.txtrest->text(), typedRest);
-    QCOMPARE(screen.lbljuist->caption(), QString());
-    QCOMPARE(screen.lblhulp(7).caption(), QStringLiteral("150 = 140 + 10"));
-    QVERIFY(!screen.cmdjuist->isHidden());
-    QVERIFY(screen.cmdstart->isHidden());
-    QCOMPARE(screen.lblhulp(2).caption(), refusal);
-    QCOMPARE(screen.focusWidget(), quotientBoxRefused ? screen.txtquotient : screen.txtrest);
+    QCOMPARE(caption(screen, "lblaantal"), statistics);
+    QCOMPARE(control<ui::TextBox>(screen, "txtquotient")->text(), typedQuotient);
+    QCOMPARE(control<ui::TextBox>(screen, "txtrest")->text(), typedRest);
+    QCOMPARE(caption(screen, "lbljuist"), QString());
+    QCOMPARE(caption(screen, "lblhulp", 7), QStringLiteral("150 = 140 + 10"));
+    QVERIFY(!control(screen, "cmdjuist")->isHidden());
+    QVERIFY(control(screen, "cmdstart")->isHidden());
+    QCOMPARE(caption(screen, "lblhulp", 2), refusal);
+    QCOMPARE(screen.focusWidget(), quotientBoxRefused ? control<ui::TextBox>(screen, "txtquotient")
+                                                      : control<ui::TextBox>(screen, "txtrest"));
 
     // Mended, the same exercise is checked as usual.
     type(screen, QStringLiteral("21"), QStringLiteral("3"));
-    QTest::mouseClick(screen.cmdjuist, Qt::LeftButton);
+    QTest::mouseClick(control(screen, "cmdjuist"), Qt::LeftButton);
     QCOMPARE(screen.backColor(), 0x00FF00u);
 }
 
@@ -225,11 +171,10 @@ void TestCheckAndHelp::anExerciseIsCheckedOnce()
 {
     ExerciseScreen &screen = startExercise(QStringLiteral("frmrekenrups300"), {250, 6});
     type(screen, QStringLiteral("41"), QStringLiteral("4"));
-    QTest::mouseClick(screen.cmdjuist, Qt::LeftButton);
-    QVERIFY(screen.cmdjuist->isHidden());
-    QTest::mouseClick(screen.windowHandle(), Qt::LeftButton, {}, screen.cmdjuist->geometry().center());
-    QCOMPARE(screen.aantaljuist + screen.aantalfouten, 1);
-    QCOMPARE(screen.lblaantal->caption(), exercise::statistiektekst(1, 0, 1, 0));
+    QTest::mouseClick(control(screen, "cmdjuist"), Qt::LeftButton);
+    QVERIFY(control(screen, "cmdjuist")->isHidden());
+    QTest::mouseClick(screen.windowHandle(), Qt::LeftButton, {}, control(screen, "cmdjuist")->geometry().center());
+    QCOMPARE(caption(screen, "lblaantal"), exercise::statistiektekst(1, 0, 1, 0));
 }
 
 void TestCheckAndHelp::helpStepsSplitTheDivision_data()
@@ -267,128 +212,109 @@ void TestCheckAndHelp::helpStepsSplitTheDivision()
     QFETCH(QStringList, afterStep2);
     QFETCH(bool, secondButtonStays);
     ExerciseScreen &screen = startExercise(window, draws);
-    screen.lblhulp(2).setCaption(QStringLiteral("hint"));
+    pointAt(screen, "cmdjuist");
+    QCOMPARE(caption(screen, "lblhulp", 2), checkHint);
 
     // Both buttons lie on one spot; the first help step is the one on top.
-    QTest::mouseClick(screen.windowHandle(), Qt::LeftButton, {}, screen.cmdcontrole1->geometry().center());
-    QCOMPARE((QStringList{screen.lblhulp(0).caption(), screen.lblhulp(1).caption(), screen.lblhulp(7).caption()}),
+    QTest::mouseClick(screen.windowHandle(), Qt::LeftButton, {}, control(screen, "cmdcontrole1")->geometry().center());
+    QCOMPARE((QStringList{caption(screen, "lblhulp", 0), caption(screen, "lblhulp", 1), caption(screen, "lblhulp", 7)}),
              afterStep1);
-    QCOMPARE(screen.lblhulp(2).caption(), QString());
-    QVERIFY(screen.cmdcontrole1->isHidden());
-    QVERIFY(!screen.cmdcontrole->isHidden());
-    QCOMPARE(screen.aantalhulp, 1);
+    QCOMPARE(caption(screen, "lblhulp", 2), QString());
+    QVERIFY(control(screen, "cmdcontrole1")->isHidden());
+    QVERIFY(!control(screen, "cmdcontrole")->isHidden());
+    QCOMPARE(caption(screen, "lblaantal"), exercise::statistiektekst(1, 0, 0, 1));
 
-    QTest::mouseClick(screen.windowHandle(), Qt::LeftButton, {}, screen.cmdcontrole->geometry().center());
-    QCOMPARE((QStringList{screen.lblhulp(0).caption(), screen.lblhulp(1).caption()}), afterStep2);
-    QCOMPARE(screen.lblhulp(7).caption(), afterStep1.at(2));
-    QCOMPARE(screen.aantalhulp, 2);
-    QCOMPARE(screen.lblaantal->caption(), exercise::statistiektekst(1, 0, 0, 2));
-    QCOMPARE(screen.focusWidget(), screen.txtquotient);
-    QCOMPARE(!screen.cmdcontrole->isHidden(), secondButtonStays);
+    QTest::mouseClick(screen.windowHandle(), Qt::LeftButton, {}, control(screen, "cmdcontrole")->geometry().center());
+    QCOMPARE((QStringList{caption(screen, "lblhulp", 0), caption(screen, "lblhulp", 1)}), afterStep2);
+    QCOMPARE(caption(screen, "lblhulp", 7), afterStep1.at(2));
+    QCOMPARE(caption(screen, "lblaantal"), exercise::statistiektekst(1, 0, 0, 2));
+    QCOMPARE(screen.focusWidget(), control<ui::TextBox>(screen, "txtquotient"));
+    QCOMPARE(!control(screen, "cmdcontrole")->isHidden(), secondButtonStays);
 }
 
 void TestCheckAndHelp::secondStepAgainOnlyCountsHelp()
 {
     ExerciseScreen &screen = startExercise(QStringLiteral("frmrekenrups200"), {150, 7});
-    QTest::mouseClick(screen.cmdcontrole1, Qt::LeftButton);
+    QTest::mouseClick(control(screen, "cmdcontrole1"), Qt::LeftButton);
     for (int press = 0; press < 3; ++press)
-        QTest::mouseClick(screen.cmdcontrole, Qt::LeftButton);
-    QCOMPARE(screen.aantalhulp, 4);
-    QCOMPARE(screen.lblhulp(0).caption(), QStringLiteral(" ( 140 : 7 )"));
-    QCOMPARE(screen.lblhulp(1).caption(), QStringLiteral(" ( 10 : 7 )"));
-    QVERIFY(!screen.cmdcontrole->isHidden());
+        QTest::mouseClick(control(screen, "cmdcontrole"), Qt::LeftButton);
+    QCOMPARE(caption(screen, "lblaantal"), exercise::statistiektekst(1, 0, 0, 4));
+    QCOMPARE(caption(screen, "lblhulp", 0), QStringLiteral(" ( 140 : 7 )"));
+    QCOMPARE(caption(screen, "lblhulp", 1), QStringLiteral(" ( 10 : 7 )"));
+    QVERIFY(!control(screen, "cmdcontrole")->isHidden());
 }
 
 void TestCheckAndHelp::checkWithoutHelpLeavesTheFirstHelpButton()
 {
     ExerciseScreen &screen = startExercise(QStringLiteral("frmrekenrups400"), {350, 8});
     type(screen, QStringLiteral("43"), QStringLiteral("6"));
-    QTest::mouseClick(screen.cmdjuist, Qt::LeftButton);
-    QVERIFY(!screen.cmdcontrole1->isHidden());
-    QVERIFY(screen.cmdcontrole->isHidden());
-    QTest::mouseClick(screen.cmdcontrole1, Qt::LeftButton);
-    QCOMPARE(screen.lblhulp(7).caption(), QStringLiteral("350 = 320 + 30"));
-    QVERIFY(!screen.cmdcontrole->isHidden());
+    QTest::mouseClick(control(screen, "cmdjuist"), Qt::LeftButton);
+    QVERIFY(!control(screen, "cmdcontrole1")->isHidden());
+    QVERIFY(control(screen, "cmdcontrole")->isHidden());
+    QTest::mouseClick(control(screen, "cmdcontrole1"), Qt::LeftButton);
+    QCOMPARE(caption(screen, "lblhulp", 7), QStringLiteral("350 = 320 + 30"));
+    QVERIFY(!control(screen, "cmdcontrole")->isHidden());
 }
 
 void TestCheckAndHelp::reopenedScreenShowsNoStaleSplit()
 {
     ExerciseScreen &screen = startExercise(QStringLiteral("frmrekenrups200"), {150, 7});
-    QTest::mouseClick(screen.cmdcontrole1, Qt::LeftButton);
+    QTest::mouseClick(control(screen, "cmdcontrole1"), Qt::LeftButton);
     type(screen, QStringLiteral("21"), QStringLiteral("3"));
-    QTest::mouseClick(screen.cmdjuist, Qt::LeftButton);
+    QTest::mouseClick(control(screen, "cmdjuist"), Qt::LeftButton);
     // A second exercise, checked without help, then the screen is left and opened again.
     queue(screen.level(), {120, 9});
-    QTest::mouseClick(screen.cmdstart, Qt::LeftButton);
+    QTest::mouseClick(control(screen, "cmdstart"), Qt::LeftButton);
     type(screen, QStringLiteral("13"), QStringLiteral("3"));
-    QTest::mouseClick(screen.cmdjuist, Qt::LeftButton);
-    QTest::mouseClick(screen.cmdstop, Qt::LeftButton);
-    QTest::mouseClick(program->kiesbasis1().findChild<QPushButton *>(QStringLiteral("cmd200")), Qt::LeftButton);
-    QVERIFY(!screen.cmdcontrole1->isHidden());
+    QTest::mouseClick(control(screen, "cmdjuist"), Qt::LeftButton);
+    QTest::mouseClick(control(screen, "cmdstop"), Qt::LeftButton);
+    QTest::mouseClick(control(program->kiesbasis1(), "cmd200"), Qt::LeftButton);
+    QVERIFY(!control(screen, "cmdcontrole1")->isHidden());
 
-    QTest::mouseClick(screen.cmdcontrole1, Qt::LeftButton);
-    QCOMPARE(screen.lblhulp(7).caption(), QString());
-    QCOMPARE(screen.lblhulp(0).caption(), QString());
-    QCOMPARE(screen.lblhulp(1).caption(), QString());
-    QCOMPARE(screen.aantalhulp, 1);
+    QTest::mouseClick(control(screen, "cmdcontrole1"), Qt::LeftButton);
+    QCOMPARE(caption(screen, "lblhulp", 7), QString());
+    QCOMPARE(caption(screen, "lblhulp", 0), QString());
+    QCOMPARE(caption(screen, "lblhulp", 1), QString());
+    QCOMPARE(caption(screen, "lblaantal"), exercise::statistiektekst(0, 0, 0, 1));
 }
 
 void TestCheckAndHelp::hintsInviteOrRemind_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QList<int>>("drawn");
-    QTest::addColumn<int>("dividend");
-    QTest::addColumn<int>("divisor");
-    QTest::addColumn<QString>("firstHint");
-    QTest::addColumn<QString>("secondHint");
-    const QString invite1 = QStringLiteral(" hulp nodig ? \r\n klik op deze knop ");
-    const QString invite2 = QStringLiteral(" meer hulp nodig ? \r\n klik op deze knop ");
-    QTest::newRow("ten times on the 100 level")
-        << "frmrekenrups100" << QList<int>{50, 3} << 70 << 7 << reminder(70) << reminder(70);
-    QTest::newRow("ten times elsewhere") << "frmrekenrups200" << QList<int>{150, 3} << 70 << 7 << reminder(70)
-                                         << invite2;
-    QTest::newRow("ten times on the even level")
-        << "frmrekenrupseven" << QList<int>{1, 1, 3} << 40 << 4 << reminder(40) << invite2;
-    QTest::newRow("63 : 7") << "frmrekenrups100" << QList<int>{50, 3} << 63 << 7 << reminder(63) << reminder(63);
-    QTest::newRow("59 : 7") << "frmrekenrups500" << QList<int>{450, 3} << 59 << 7 << reminder(56) << reminder(56);
-    QTest::newRow("85 : 7") << "frmrekenrups100" << QList<int>{50, 3} << 85 << 7 << invite1 << invite2;
+    QTest::addColumn<bool>("strictSecondHint"); // ten times the divisor still reminds of the table
+    QTest::newRow("ten times on the 100 level") << "frmrekenrups100" << QList<int>{70, 7} << true;
+    QTest::newRow("63 : 7") << "frmrekenrups100" << QList<int>{63, 7} << true;
+    QTest::newRow("59 : 7") << "frmrekenrups100" << QList<int>{59, 7} << true;
+    QTest::newRow("85 : 7") << "frmrekenrups100" << QList<int>{85, 7} << true;
+    QTest::newRow("150 : 7") << "frmrekenrups200" << QList<int>{150, 7} << false;
+    QTest::newRow("on the even level") << "frmrekenrupseven" << QList<int>{2, 3, 3} << false;
 }
 
 void TestCheckAndHelp::hintsInviteOrRemind()
 {
     QFETCH(QString, window);
     QFETCH(QList<int>, drawn);
-    QFETCH(int, dividend);
-    QFETCH(int, divisor);
-    QFETCH(QString, firstHint);
-    QFETCH(QString, secondHint);
+    QFETCH(bool, strictSecondHint);
     ExerciseScreen &screen = startExercise(window, drawn);
-    // Divisions a level never draws, such as ten times the divisor, still get the right hint.
-    screen.deeltal = static_cast<basic::Int16>(dividend);
-    screen.deler = static_cast<basic::Int16>(divisor);
-    screen.cmdcontrole1_MouseMove();
-    QCOMPARE(screen.lblhulp(2).caption(), firstHint);
-    screen.cmdcontrole_MouseMove();
-    QCOMPARE(screen.lblhulp(2).caption(), secondHint);
-    QCOMPARE(screen.tafelprodukt, dividend / divisor * divisor);
-    QCOMPARE(screen.aantalhulp, 0);
+    const auto dividend = static_cast<basic::Int16>(caption(screen, "lbldeeltal").toInt());
+    const auto divisor = static_cast<basic::Int16>(caption(screen, "lbldeler").toInt());
+    pointAt(screen, "cmdcontrole1");
+    QCOMPARE(caption(screen, "lblhulp", 2), help::helpHint(help::Step::One, dividend, divisor, true)->text);
+    QTest::mouseClick(control(screen, "cmdcontrole1"), Qt::LeftButton);
+    pointAt(screen, "cmdcontrole");
+    QCOMPARE(caption(screen, "lblhulp", 2), help::helpHint(help::Step::Two, dividend, divisor, strictSecondHint)->text);
 }
 
 void TestCheckAndHelp::pointingAtButtonsWritesTheirHints()
 {
     ExerciseScreen &screen = startExercise(QStringLiteral("frmrekenrups200"), {150, 7});
-    QTest::mouseMove(screen.windowHandle(), screen.cmdjuist->geometry().center());
-    QTRY_COMPARE(screen.lblhulp(2).caption(), checkHint);
-    QTest::mouseMove(screen.windowHandle(), screen.cmdcontrole1->geometry().center());
-    QTRY_COMPARE(screen.lblhulp(2).caption(), QStringLiteral(" hulp nodig ? \r\n klik op deze knop "));
-    QTest::mouseMove(screen.windowHandle(), screen.Shape1->geometry().bottomLeft() + QPoint(4, -4));
-    QTRY_COMPARE(screen.lblhulp(2).caption(), QString());
-
-    // A screen whose divisor is still 0 leaves the hint line as it is.
-    screen.deler = 0;
-    screen.lblhulp(2).setCaption(QStringLiteral("kept"));
-    screen.cmdcontrole1_MouseMove();
-    QCOMPARE(screen.lblhulp(2).caption(), QStringLiteral("kept"));
+    pointAt(screen, "cmdjuist");
+    QTRY_COMPARE(caption(screen, "lblhulp", 2), checkHint);
+    pointAt(screen, "cmdcontrole1");
+    QTRY_COMPARE(caption(screen, "lblhulp", 2), help::helpHint(help::Step::One, 150, 7, true)->text);
+    QTest::mouseMove(screen.windowHandle(), control(screen, "Shape1")->geometry().bottomLeft() + QPoint(4, -4));
+    QTRY_COMPARE(caption(screen, "lblhulp", 2), QString());
 }
 
 void TestCheckAndHelp::refusalStaysUntilTheChildActs_data()
@@ -404,32 +330,33 @@ void TestCheckAndHelp::refusalStaysUntilTheChildActs()
     QFETCH(int, act);
     ExerciseScreen &screen = startExercise(QStringLiteral("frmrekenrups200"), {150, 7});
     type(screen, QStringLiteral("twaalf"), QStringLiteral("3"));
-    QTest::mouseClick(screen.cmdjuist, Qt::LeftButton);
-    QCOMPARE(screen.lblhulp(2).caption(), refusal);
+    QTest::mouseClick(control(screen, "cmdjuist"), Qt::LeftButton);
+    QCOMPARE(caption(screen, "lblhulp", 2), refusal);
 
     // Moving on over the bare screen, the check button and the help button reads it all the way.
-    const QPoint bare = screen.Shape1->geometry().bottomLeft() + QPoint(4, -4);
-    for (const QPoint at :
-         {bare, screen.cmdjuist->geometry().center(), screen.cmdcontrole1->geometry().center(), bare}) {
+    const QPoint bare = control(screen, "Shape1")->geometry().bottomLeft() + QPoint(4, -4);
+    for (const QPoint at : {bare, control(screen, "cmdjuist")->geometry().center(),
+                            control(screen, "cmdcontrole1")->geometry().center(), bare}) {
         QTest::mouseMove(screen.windowHandle(), at);
         QCoreApplication::processEvents();
-        QCOMPARE(screen.lblhulp(2).caption(), refusal);
+        QCOMPARE(caption(screen, "lblhulp", 2), refusal);
     }
 
     if (act == 0) {
-        QTest::keyClick(screen.txtquotient, Qt::Key_Backspace);
+        QTest::keyClick(control<ui::TextBox>(screen, "txtquotient"), Qt::Key_Backspace);
     } else if (act == 1) {
-        QTest::mouseDClick(screen.windowHandle(), Qt::LeftButton, {}, screen.txtquotient->geometry().center());
+        QTest::mouseDClick(screen.windowHandle(), Qt::LeftButton, {},
+                           control<ui::TextBox>(screen, "txtquotient")->geometry().center());
     } else {
         type(screen, QStringLiteral("21"), QStringLiteral("3"));
-        QTest::mouseClick(screen.cmdjuist, Qt::LeftButton);
+        QTest::mouseClick(control(screen, "cmdjuist"), Qt::LeftButton);
         queue(screen.level(), {150, 7});
-        QTest::mouseClick(screen.cmdstart, Qt::LeftButton);
+        QTest::mouseClick(control(screen, "cmdstart"), Qt::LeftButton);
     }
-    QTest::mouseMove(screen.windowHandle(), screen.cmdjuist->geometry().center());
-    QTRY_COMPARE(screen.lblhulp(2).caption(), checkHint);
+    pointAt(screen, "cmdjuist");
+    QTRY_COMPARE(caption(screen, "lblhulp", 2), checkHint);
     QTest::mouseMove(screen.windowHandle(), bare);
-    QTRY_COMPARE(screen.lblhulp(2).caption(), QString());
+    QTRY_COMPARE(caption(screen, "lblhulp", 2), QString());
 }
 
 QTEST_MAIN(TestCheckAndHelp)

@@ -108,7 +108,7 @@ void TestDraw::levelAcceptsItsRangeAtBothEnds()
     const Level &level = exercise::levelOf(window);
     QList<float> draws;
     for (int dividend : dividends)
-        draws += skewedFor(level.draw.direct->k, dividend);
+        draws += skewedFor(std::get<exercise::DirectDividend>(level.draw.dividend).k, dividend);
     for (int divisor : divisors)
         draws += evenFor(level.draw.divisor.n, divisor);
     basic::ScriptedRandom random(draws);

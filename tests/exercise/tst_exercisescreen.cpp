@@ -1,6 +1,7 @@
 #include "exercise/exercisescreen.h"
 #include "exercise/level.h"
 #include "exercise/statistics.h"
+#include "help/splithelp.h"
 #include "info/frminfo.h"
 #include "info/frmmecenaat1.h"
 #include "screenfixture.h"
@@ -10,10 +11,13 @@
 #include "shell/program.h"
 #include "ui/twips.h"
 
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
-#include <memory>
+#include <QRegularExpression>
+
+#include <map>
 
 namespace {
 
@@ -34,10 +38,10 @@ QPoint twipsPoint(int left, int top)
 QStringList visibleButtons(const ExerciseScreen &screen)
 {
     QStringList names;
-    for (const QWidget *button : {screen.cmdstart, screen.cmdstop, screen.cmdjuist, screen.cmdcontrole1,
-                                  screen.cmdcontrole, screen.cmddeler, screen.cmddeel}) {
-        if (!button->isHidden())
-            names << button->objectName();
+    for (const char *button :
+         {"cmdstart", "cmdstop", "cmdjuist", "cmdcontrole1", "cmdcontrole", "cmddeler", "cmddeel"}) {
+        if (!control(screen, button)->isHidden())
+            names << QString::fromLatin1(button);
     }
     return names;
 }
@@ -55,7 +59,7 @@ private slots:
     void firstShowIsAResetScreen();
     void startPutsADivisionOnTheScreen_data();
     void startPutsADivisionOnTheScreen();
-    void countersStopAtTheLargestValue();
+    void totalStopsAtTheLargestValue();
     void stopHandsTheTotalOnAndKeepsTheButtons();
     void doubleClickEmptiesOnlyItsBox_data();
     void doubleClickEmptiesOnlyItsBox();
@@ -84,7 +88,7 @@ void TestExerciseScreen::firstShowIsAResetScreen_data()
 void TestExerciseScreen::firstShowIsAResetScreen()
 {
     QFETCH(QString, window);
-    program->kiesbasis1().lblgemaakt->setCaption(QStringLiteral("4"));
+    program->kiesbasis1().setRunningTotal(4);
     ExerciseScreen &s = open(window);
 
     QVERIFY(s.isShown());
@@ -93,18 +97,20 @@ void TestExerciseScreen::firstShowIsAResetScreen()
     QVERIFY(!(s.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint | Qt::WindowSystemMenuHint)));
     QCOMPARE(s.size(), QSize(ui::twipsToPixelsX(10110), ui::twipsToPixelsY(6825)));
     QCOMPARE(s.backColor(), 0x80C0FFu);
-    QCOMPARE(s.lblaantal->caption(), neutralStatistics);
-    QCOMPARE(s.totaaljuist, 4);
-    QCOMPARE(s.aantaloefeningen + s.aantalfouten + s.aantaljuist + s.aantalhulp, 0);
+    QCOMPARE(caption(s, "lblaantal"), neutralStatistics);
     QCOMPARE(visibleButtons(s), (QStringList{"cmdstart", "cmdstop"}));
-    QCOMPARE(s.focusWidget(), s.cmdstart);
-    for (const ui::Label *hidden : {s.lblprodukt, s.lblrest, s.lblquotient})
-        QVERIFY(hidden->isHidden());
+    QCOMPARE(s.focusWidget(), control(s, "cmdstart"));
+    for (const char *hidden : {"lblprodukt", "lblrest", "lblquotient"})
+        QVERIFY(control(s, hidden)->isHidden());
     const bool hundred = window == u"frmrekenrups100";
-    QCOMPARE(s.lblhulp.contains(5), hundred);
-    QCOMPARE(s.lblhulp.contains(6), hundred);
-    if (hundred)
-        QVERIFY(s.lblhulp(5).isHidden() && s.lblhulp(6).isHidden());
+    for (int index : {5, 6}) {
+        const QWidget *label = s.findChild<QWidget *>(ui::designName("lblhulp", index));
+        QCOMPARE(label != nullptr, hundred);
+        QVERIFY(!label || label->isHidden());
+    }
+    // The screen takes the chooser's total over and hands it back.
+    QTest::mouseClick(control(s, "cmdstop"), Qt::LeftButton);
+    QCOMPARE(program->kiesbasis1().runningTotal(), 4);
 }
 
 void TestExerciseScreen::startPutsADivisionOnTheScreen_data()
@@ -137,42 +143,40 @@ void TestExerciseScreen::startPutsADivisionOnTheScreen()
     QFETCH(QString, restBox);
     ExerciseScreen &s = open(window);
     const exercise::Level &level = s.level();
-    // What the last exercise left behind.
-    s.setBackColor(0x00FF00);
-    s.lbljuist->setCaption(QStringLiteral("85 : 7"));
-    for (const auto &[index, label] : s.lblhulp.elements())
-        label->setCaption(QStringLiteral("oud"));
-    s.txtquotient->setText(QStringLiteral("12"));
-    s.txtrest->setText(QStringLiteral("1"));
+    // A right answer after both help steps leaves the screen green and the help labels filled.
+    queue(level, numbers);
+    QTest::mouseClick(control(s, "cmdstart"), Qt::LeftButton);
+    QTest::mouseClick(control(s, "cmdcontrole1"), Qt::LeftButton);
+    QTest::mouseClick(control(s, "cmdcontrole"), Qt::LeftButton);
+    pointAt(s, "cmdjuist");
+    answer(s, QString::number(quotient), QString::number(rest));
+    QCOMPARE(s.backColor(), 0x00FF00u);
+    QVERIFY(!caption(s, "lbljuist").isEmpty());
+    std::map<int, QString> left;
+    for (const ui::Label *label : s.findChildren<ui::Label *>(QRegularExpression(QStringLiteral("^lblhulp_"))))
+        left[label->objectName().section(u'_', 1).toInt()] = label->caption();
+    QVERIFY(!left[2].isEmpty());
     const int reseedsBefore = random->reseeds();
-    for (float r : scripted::divisionFor(level, numbers))
-        random->push({r});
+    queue(level, numbers);
 
-    QTest::mouseClick(s.cmdstart, Qt::LeftButton);
+    QTest::mouseClick(control(s, "cmdstart"), Qt::LeftButton);
 
     QCOMPARE(random->remaining(), 0);
     QCOMPARE(random->reseeds(), reseedsBefore + 1);
-    QCOMPARE(s.deeltal, deeltal);
-    QCOMPARE(s.deler, deler);
-    QCOMPARE(s.quotient, quotient);
-    QCOMPARE(s.rest, rest);
-    QCOMPARE(s.produkt, quotient * deler);
-    QCOMPARE(s.lbldeeltal->caption(), QString::number(deeltal));
-    QCOMPARE(s.lbldeler->caption(), QString::number(deler));
-    QCOMPARE(s.lblquotient->caption(), QString::number(quotient));
-    QCOMPARE(s.lblrest->caption(), QString::number(rest));
-    QCOMPARE(s.lblprodukt->caption(), QString::number(quotient * deler));
-    QCOMPARE(s.txtquotient->text(), QString());
-    QCOMPARE(s.txtrest->text(), restBox);
-    QCOMPARE(s.focusWidget(), s.txtquotient);
+    QCOMPARE(caption(s, "lbldeeltal"), QString::number(deeltal));
+    QCOMPARE(caption(s, "lbldeler"), QString::number(deler));
+    QCOMPARE(caption(s, "lblquotient"), QString::number(quotient));
+    QCOMPARE(caption(s, "lblrest"), QString::number(rest));
+    QCOMPARE(caption(s, "lblprodukt"), QString::number(quotient * deler));
+    QCOMPARE(control<ui::TextBox>(s, "txtquotient")->text(), QString());
+    QCOMPARE(control<ui::TextBox>(s, "txtrest")->text(), restBox);
+    QCOMPARE(s.focusWidget(), control<ui::TextBox>(s, "txtquotient"));
     QCOMPARE(s.backColor(), 0x80C0FFu);
-    QCOMPARE(s.lbljuist->caption(), QString());
-    QCOMPARE(s.aantaloefeningen, 1);
-    QCOMPARE(s.lblaantal->caption(), exercise::statistiektekst(1, 0, 0, 0));
-    for (const auto &[index, label] : s.lblhulp.elements()) {
+    QCOMPARE(caption(s, "lbljuist"), QString());
+    QCOMPARE(caption(s, "lblaantal"), exercise::statistiektekst(2, 0, 1, 2));
+    for (const auto &[index, before] : left) {
         const bool emptied = index == 0 || index == 1 || index == 5 || index == 6 || index == 7;
-        const QString expected = emptied ? QString() : QStringLiteral("oud");
-        QCOMPARE(label->caption(), expected);
+        QCOMPARE(caption(s, "lblhulp", index), emptied ? QString() : before);
     }
     const QStringList exerciseButtons = window == u"frmrekenrups100"
                                             ? QStringList{"cmdjuist", "cmdcontrole1"}
@@ -180,62 +184,47 @@ void TestExerciseScreen::startPutsADivisionOnTheScreen()
     QCOMPARE(visibleButtons(s), exerciseButtons);
 }
 
-void TestExerciseScreen::countersStopAtTheLargestValue()
+void TestExerciseScreen::totalStopsAtTheLargestValue()
 {
-    program->kiesbasis1().lblgemaakt->setCaption(QStringLiteral("32767"));
-    ExerciseScreen &s = open(QStringLiteral("frmrekenrups200"));
-    s.aantaloefeningen = 32766;
-    for (int round = 0; round < 2; ++round) {
-        random->push({0.5f, 0.5f, scripted::justBelowOne, 0.9f, 0.5f}); // 51 rejected, then 201 : 5
-        QTest::mouseClick(s.cmdstart, Qt::LeftButton);
-        s.cmdstart->show(); // as a checked exercise leaves it
-    }
-    QCOMPARE(s.aantaloefeningen, 32767);
-    QCOMPARE(s.lblaantal->caption(), exercise::statistiektekst(32767, 0, 0, 0));
-    QCOMPARE(s.totaaljuist, 32767);
-    s.cmdstop->show();
-    QTest::mouseClick(s.cmdstop, Qt::LeftButton);
-    QCOMPARE(program->kiesbasis1().lblgemaakt->caption(), QStringLiteral("32767"));
+    program->kiesbasis1().setRunningTotal(32767);
+    ExerciseScreen &s = startExercise(QStringLiteral("frmrekenrups200"), {150, 7});
+    answer(s, QStringLiteral("21"), QStringLiteral("3"));
+    QCOMPARE(caption(s, "lblaantal"), exercise::statistiektekst(1, 0, 1, 0));
+    QTest::mouseClick(control(s, "cmdstop"), Qt::LeftButton);
+    QCOMPARE(program->kiesbasis1().runningTotal(), 32767);
 }
 
 // A checked exercise on one screen, then another screen, then back to the first.
 void TestExerciseScreen::stopHandsTheTotalOnAndKeepsTheButtons()
 {
     frmkiesbasis1 &chooser = program->kiesbasis1();
-    chooser.lblgemaakt->setCaption(QStringLiteral("6"));
+    chooser.setRunningTotal(6);
     ExerciseScreen &first = open(QStringLiteral("frmrekenrups200"));
-    QCOMPARE(first.totaaljuist, 6);
-    for (float r : scripted::divisionFor(first.level(), {150, 7}))
-        random->push({r});
-    QTest::mouseClick(first.cmdstart, Qt::LeftButton);
-    // What a right answer leaves, the first help step not taken.
-    first.totaaljuist = 7;
-    first.aantaljuist = 1;
-    first.lbljuist->setCaption(QStringLiteral("oud"));
-    first.lblhulp(2).setCaption(startHint);
-    first.cmdcontrole->hide();
-    first.cmdstart->show();
-    first.cmdstop->show();
-    first.cmdjuist->hide();
+    queue(first.level(), {150, 7});
+    QTest::mouseClick(control(first, "cmdstart"), Qt::LeftButton);
+    // A right answer, the first help step not taken, and the mouse left on the start button.
+    answer(first, QStringLiteral("21"), QStringLiteral("3"));
+    pointAt(first, "cmdstart");
 
-    QTest::mouseClick(first.cmdstop, Qt::LeftButton);
+    QTest::mouseClick(control(first, "cmdstop"), Qt::LeftButton);
     QVERIFY(!first.isShown());
     QVERIFY(chooser.isShown());
-    QCOMPARE(chooser.lblgemaakt->caption(), QStringLiteral("7"));
-    QCOMPARE(first.lbljuist->caption(), QString());
+    QCOMPARE(caption(chooser, "lblgemaakt"), QStringLiteral("7"));
+    QCOMPARE(caption(first, "lbljuist"), QString());
 
     ExerciseScreen &second = open(QStringLiteral("frmrekenrups300"));
-    QCOMPARE(second.totaaljuist, 7);
-    QTest::mouseClick(second.cmdstop, Qt::LeftButton);
+    QTest::mouseClick(control(second, "cmdstop"), Qt::LeftButton);
+    QCOMPARE(chooser.runningTotal(), 7);
 
     open(QStringLiteral("frmrekenrups200"));
     QCOMPARE(visibleButtons(first), (QStringList{"cmdstart", "cmdstop", "cmdcontrole1"}));
-    QCOMPARE(first.lblaantal->caption(), neutralStatistics);
-    QCOMPARE(first.deeltal, 150);
-    QCOMPARE(first.deler, 7);
-    QCOMPARE(first.quotient + first.rest + first.produkt, 0);
-    QCOMPARE(first.lbldeeltal->caption(), QString());
-    QCOMPARE(first.lblhulp(2).caption(), startHint);
+    QCOMPARE(caption(first, "lblaantal"), neutralStatistics);
+    for (const char *emptied : {"lbldeeltal", "lblquotient", "lblrest", "lblprodukt"})
+        QCOMPARE(caption(first, emptied), QString());
+    QCOMPARE(caption(first, "lblhulp", 2), startHint);
+    // The division stays behind the help button's hint.
+    pointAt(first, "cmdcontrole1");
+    QCOMPARE(caption(first, "lblhulp", 2), help::helpHint(help::Step::One, 150, 7, true)->text);
 }
 
 void TestExerciseScreen::doubleClickEmptiesOnlyItsBox_data()
@@ -249,10 +238,10 @@ void TestExerciseScreen::doubleClickEmptiesOnlyItsBox()
 {
     QFETCH(bool, quotientBox);
     ExerciseScreen &s = open(QStringLiteral("frmrekenrups100"));
-    QTest::keyClicks(s.txtquotient, QStringLiteral("12"));
-    QTest::keyClicks(s.txtrest, QStringLiteral("3"));
-    ui::TextBox *clicked = quotientBox ? s.txtquotient : s.txtrest;
-    ui::TextBox *other = quotientBox ? s.txtrest : s.txtquotient;
+    QTest::keyClicks(control<ui::TextBox>(s, "txtquotient"), QStringLiteral("12"));
+    QTest::keyClicks(control<ui::TextBox>(s, "txtrest"), QStringLiteral("3"));
+    ui::TextBox *clicked = quotientBox ? control<ui::TextBox>(s, "txtquotient") : control<ui::TextBox>(s, "txtrest");
+    ui::TextBox *other = quotientBox ? control<ui::TextBox>(s, "txtrest") : control<ui::TextBox>(s, "txtquotient");
     const QString otherText = other->text();
 
     // The window overload sends press, release, press, double-click and release, as a real mouse does.
@@ -260,7 +249,7 @@ void TestExerciseScreen::doubleClickEmptiesOnlyItsBox()
 
     QCOMPARE(clicked->text(), QString());
     QCOMPARE(other->text(), otherText);
-    QCOMPARE(s.lblaantal->caption(), neutralStatistics);
+    QCOMPARE(caption(s, "lblaantal"), neutralStatistics);
 }
 
 void TestExerciseScreen::startHintFollowsTheMouse()
@@ -268,37 +257,35 @@ void TestExerciseScreen::startHintFollowsTheMouse()
     ExerciseScreen &s = open(QStringLiteral("frmrekenrups200"));
     QWindow *window = s.windowHandle();
 
-    QTest::mouseMove(window, centreIn(s.cmdstart));
-    QCOMPARE(s.lblhulp(2).caption(), startHint);
-    QTest::mouseMove(window, centreIn(&s.lblhulp(0)));
-    QCOMPARE(s.lblhulp(2).caption(), startHint);
-    QTest::mouseMove(window, centreIn(s.lblaantal));
-    QCOMPARE(s.lblhulp(2).caption(), startHint);
+    QTest::mouseMove(window, centreIn(control(s, "cmdstart")));
+    QCOMPARE(caption(s, "lblhulp", 2), startHint);
+    QTest::mouseMove(window, centreIn(control<ui::Label>(s, "lblhulp", 0)));
+    QCOMPARE(caption(s, "lblhulp", 2), startHint);
+    QTest::mouseMove(window, centreIn(control<ui::Label>(s, "lblaantal")));
+    QCOMPARE(caption(s, "lblhulp", 2), startHint);
     // Between lblhulp(0) and lblhulp(1) lies only the decoration rectangle.
     QTest::mouseMove(window, twipsPoint(3000, 4000));
-    QCOMPARE(s.lblhulp(2).caption(), QString());
+    QCOMPARE(caption(s, "lblhulp", 2), QString());
 
-    QTest::mouseMove(window, centreIn(s.cmdstart));
-    QCOMPARE(s.lblhulp(2).caption(), startHint);
+    QTest::mouseMove(window, centreIn(control(s, "cmdstart")));
+    QCOMPARE(caption(s, "lblhulp", 2), startHint);
     // Under the hidden cmdjuist the screen is bare.
-    QTest::mouseMove(window, centreIn(s.cmdjuist));
-    QCOMPARE(s.lblhulp(2).caption(), QString());
+    QTest::mouseMove(window, centreIn(control(s, "cmdjuist")));
+    QCOMPARE(caption(s, "lblhulp", 2), QString());
 }
 
 void TestExerciseScreen::firstHelpButtonCoversTheSecond()
 {
     ExerciseScreen &s = open(QStringLiteral("frmrekenrups200"));
-    for (float r : scripted::divisionFor(s.level(), {150, 7}))
-        random->push({r});
-    QTest::mouseClick(s.cmdstart, Qt::LeftButton);
-    QSignalSpy first(s.cmdcontrole1, &QPushButton::clicked);
-    QSignalSpy second(s.cmdcontrole, &QPushButton::clicked);
-    const QPoint common = centreIn(s.cmdcontrole);
+    queue(s.level(), {150, 7});
+    QTest::mouseClick(control(s, "cmdstart"), Qt::LeftButton);
+    QSignalSpy first(control<QPushButton>(s, "cmdcontrole1"), &QPushButton::clicked);
+    QSignalSpy second(control<QPushButton>(s, "cmdcontrole"), &QPushButton::clicked);
+    const QPoint common = centreIn(control(s, "cmdcontrole"));
 
     QTest::mouseClick(s.windowHandle(), Qt::LeftButton, {}, common);
     QCOMPARE(first.size(), 1);
     QCOMPARE(second.size(), 0);
-    s.cmdcontrole1->hide(); // as the first help step does
     QTest::mouseClick(s.windowHandle(), Qt::LeftButton, {}, common);
     QCOMPARE(first.size(), 1);
     QCOMPARE(second.size(), 1);

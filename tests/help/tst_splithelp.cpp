@@ -107,16 +107,13 @@ void TestSplitHelp::stepTwoShowsTwoDivisions_data()
     QTest::addColumn<QString>("right");
 
     const int all = help::allTensEntries;
-    QTest::newRow("85 : 7") << 85 << 7 << 12 << all << " ( 70 : 7 )"
-                            << " ( 15 : 7 )";
-    QTest::newRow("70 : 7") << 70 << 7 << 10 << all << " ( 70 : 7 )"
-                            << " ( 0 : 7 )";
-    QTest::newRow("59 : 7") << 59 << 7 << 8 << all << ""
-                            << "";
-    QTest::newRow("280 : 4, first six") << 280 << 4 << 70 << 6 << " ( 240 : 4 )"
-                                        << " ( 40 : 4 )";
-    QTest::newRow("462 : 7, first six") << 462 << 7 << 66 << 6 << " ( 420 : 7 )"
-                                        << " ( 42 : 7 )";
+    // clang-format off
+    QTest::newRow("85 : 7") << 85 << 7 << 12 << all << " ( 70 : 7 )" << " ( 15 : 7 )";
+    QTest::newRow("70 : 7") << 70 << 7 << 10 << all << " ( 70 : 7 )" << " ( 0 : 7 )";
+    QTest::newRow("59 : 7") << 59 << 7 << 8 << all << "" << "";
+    QTest::newRow("280 : 4, first six") << 280 << 4 << 70 << 6 << " ( 240 : 4 )" << " ( 40 : 4 )";
+    QTest::newRow("462 : 7, first six") << 462 << 7 << 66 << 6 << " ( 420 : 7 )" << " ( 42 : 7 )";
+    // clang-format on
 }
 
 void TestSplitHelp::stepTwoShowsTwoDivisions()
@@ -128,8 +125,9 @@ void TestSplitHelp::stepTwoShowsTwoDivisions()
     QFETCH(QString, left);
     QFETCH(QString, right);
 
-    const std::optional<help::SplitCaptions> split = help::helpStep2(
-        static_cast<basic::Int16>(deeltal), static_cast<basic::Int16>(deler), static_cast<basic::Int16>(quotient), lastEntry);
+    const std::optional<help::SplitCaptions> split =
+        help::helpStep2(static_cast<basic::Int16>(deeltal), static_cast<basic::Int16>(deler),
+                        static_cast<basic::Int16>(quotient), lastEntry);
     QCOMPARE(split.has_value(), !left.isEmpty());
     if (split) {
         QCOMPARE(split->left, left);

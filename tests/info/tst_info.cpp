@@ -1,3 +1,4 @@
+#include "control.h"
 #include "exercise/exercisescreen.h"
 #include "info/frminfo.h"
 #include "info/frmmecenaat1.h"
@@ -8,6 +9,7 @@
 #include "ui/fonts.h"
 #include "ui/twips.h"
 
+#include <QAction>
 #include <QDate>
 #include <QFontMetricsF>
 #include <QLocale>
@@ -89,10 +91,10 @@ void TestInfo::cleanup()
 
 frminfo &TestInfo::openInfo()
 {
-    program->mdiForm2().aftrek2_Click();
-    QTest::mouseClick(program->kiesbasis1().cmdeinde, Qt::LeftButton);
+    control<QAction>(program->mdiForm2(), "aftrek2")->trigger();
+    QTest::mouseClick(control(program->kiesbasis1(), "cmdeinde"), Qt::LeftButton);
     auto &info = program->frminfo();
-    info.Timer1->stop();
+    control<ui::PreciseTimer>(info, "Timer1")->stop();
     return info;
 }
 
@@ -152,17 +154,18 @@ void TestInfo::introKeyOrMenuLeadsToTheChooser()
     QVERIFY(shownIntro->isShown());
     MDIForm2 &main = program->mdiForm2();
     QVERIFY(QTest::qWaitForWindowActive(&main));
-    QCOMPARE(QApplication::focusWidget(), shownIntro->cmdkombinnen);
+    QCOMPARE(QApplication::focusWidget(), control<ui::PictureCaptionButton>(*shownIntro, "cmdkombinnen"));
 
     if (key)
         QTest::keyClick(main.windowHandle(), Qt::Key(key));
     else
-        main.basisAction()->trigger();
+        control<QAction>(main, "aftrek2")->trigger();
 
     QTRY_VERIFY(program->isLoaded(QStringLiteral("frmkiesbasis1")) && program->kiesbasis1().isShown());
     QVERIFY(!shownIntro->isShown());
     QCOMPARE(&intro(), shownIntro);
-    QCOMPARE(shownIntro->cmdkombinnen->text(), QStringLiteral("Klik hier en start !"));
+    QCOMPARE(control<ui::PictureCaptionButton>(*shownIntro, "cmdkombinnen")->text(),
+             QStringLiteral("Klik hier en start !"));
     QCOMPARE(main.isVisible(), mainStaysVisible);
 }
 
@@ -174,12 +177,12 @@ void TestInfo::introReturnsToTheCentreOnActivation()
     QCOMPARE(frame->pos(), centre);
 
     frame->move(0, 0);
-    program->mdiForm2().aftrek2_Click();
+    control<QAction>(program->mdiForm2(), "aftrek2")->trigger();
     QVERIFY(QTest::qWaitForWindowExposed(&program->kiesbasis1()));
     program->kiesbasis1().Hide();
     shownIntro.Show();
     QCOMPARE(frame->pos(), centre);
-    QCOMPARE(shownIntro.focusWidget(), shownIntro.cmdkombinnen);
+    QCOMPARE(shownIntro.focusWidget(), control<ui::PictureCaptionButton>(shownIntro, "cmdkombinnen"));
 }
 
 void TestInfo::introFrameCannotBeResized()
@@ -199,13 +202,13 @@ void TestInfo::infoScreenShowsItsTexts()
     QVERIFY(info.isShown());
     QVERIFY(program->mdiForm2().isVisible());
     QCOMPARE(info.subWindow()->pos(), centredTopLeft(info.subWindow()));
-    QCOMPARE(info.lblgeld->caption(), QStringLiteral(" Sinds mijn 60ste verjaardag is de software gratis\r\n"
-                                                     " via www.tobbelwerk.example "));
-    QCOMPARE(info.StatusBar1->text(1), slogan);
-    QCOMPARE(info.StatusBar1->tag(1), QString());
-    QCOMPARE(info.StatusBar1->text(5), QStringLiteral("Gratis software"));
-    QCOMPARE(info.ProgressBar1->min(), 0.0f);
-    QCOMPARE(info.ProgressBar1->max(), 150.0f);
+    QCOMPARE(caption(info, "lblgeld"), QStringLiteral(" Sinds mijn 60ste verjaardag is de software gratis\r\n"
+                                                      " via www.tobbelwerk.example "));
+    QCOMPARE(control<ui::StatusBar>(info, "StatusBar1")->text(0), slogan);
+    QCOMPARE(control<ui::StatusBar>(info, "StatusBar1")->tag(0), QString());
+    QCOMPARE(control<ui::StatusBar>(info, "StatusBar1")->text(4), QStringLiteral("Gratis software"));
+    QCOMPARE(control<ui::ProgressBar>(info, "ProgressBar1")->min(), 0.0f);
+    QCOMPARE(control<ui::ProgressBar>(info, "ProgressBar1")->max(), 150.0f);
 }
 
 void TestInfo::firstTickFillsTheFieldWithBlanksOfTheWindowFont()
@@ -215,51 +218,51 @@ void TestInfo::firstTickFillsTheFieldWithBlanksOfTheWindowFont()
     const double blank = ui::pixelsToTwips(QFontMetricsF(windowFont).horizontalAdvance(u' '), ui::logicalDpiX());
     const int count = static_cast<int>(ui::roundHalfEven(2000.0 / blank));
 
-    info.Timer1_Timer();
-    QCOMPARE(info.StatusBar1->tag(1), blanks(count) + slogan);
-    QCOMPARE(info.StatusBar1->text(1), blanks(count - 1) + slogan);
+    tickTimer(info);
+    QCOMPARE(control<ui::StatusBar>(info, "StatusBar1")->tag(0), blanks(count) + slogan);
+    QCOMPARE(control<ui::StatusBar>(info, "StatusBar1")->text(0), blanks(count - 1) + slogan);
 }
 
 void TestInfo::progressBarCountsToTheEndAndTheProgramEnds()
 {
     frminfo &info = openInfo();
     for (int tick = 1; tick <= 150; ++tick) {
-        info.Timer1_Timer();
-        QCOMPARE(info.ProgressBar1->floatValue(), float(tick));
+        tickTimer(info);
+        QCOMPARE(control<ui::ProgressBar>(info, "ProgressBar1")->floatValue(), float(tick));
         QCOMPARE(ends, 0);
     }
     QVERIFY(info.isShown());
-    info.Timer1->start();
-    info.Timer1_Timer();
+    control<ui::PreciseTimer>(info, "Timer1")->start();
+    tickTimer(info);
     QCOMPARE(ends, 1);
-    QCOMPARE(info.ProgressBar1->floatValue(), 150.0f);
-    QVERIFY(!info.Timer1->isActive());
+    QCOMPARE(control<ui::ProgressBar>(info, "ProgressBar1")->floatValue(), 150.0f);
+    QVERIFY(!control<ui::PreciseTimer>(info, "Timer1")->isActive());
     QVERIFY(!info.isShown());
-    QCOMPARE(info.ProgressBar1->parentWidget(), &info);
-    QVERIFY(info.ProgressBar1->isHidden());
+    QCOMPARE(control<ui::ProgressBar>(info, "ProgressBar1")->parentWidget(), &info);
+    QVERIFY(control<ui::ProgressBar>(info, "ProgressBar1")->isHidden());
 }
 
 void TestInfo::secondActivationContinuesTheCount()
 {
     frminfo &info = openInfo();
     for (int tick = 1; tick <= 100; ++tick)
-        info.Timer1_Timer();
-    const QString sloganShown = info.StatusBar1->text(1);
+        tickTimer(info);
+    const QString sloganShown = control<ui::StatusBar>(info, "StatusBar1")->text(0);
 
     // Activation moves to the chooser (opened from the menu) and back to the information screen.
-    program->mdiForm2().aftrek2_Click();
+    control<QAction>(program->mdiForm2(), "aftrek2")->trigger();
     info.Show();
-    QVERIFY(info.Timer1->isActive());
-    info.Timer1->stop();
+    QVERIFY(control<ui::PreciseTimer>(info, "Timer1")->isActive());
+    control<ui::PreciseTimer>(info, "Timer1")->stop();
     QCOMPARE(info.teller(), 100);
-    QCOMPARE(info.StatusBar1->text(1), sloganShown);
-    QCOMPARE(info.ProgressBar1->floatValue(), 0.0f);
+    QCOMPARE(control<ui::StatusBar>(info, "StatusBar1")->text(0), sloganShown);
+    QCOMPARE(control<ui::ProgressBar>(info, "ProgressBar1")->floatValue(), 0.0f);
 
     for (int tick = 101; tick <= 150; ++tick)
-        info.Timer1_Timer();
+        tickTimer(info);
     QCOMPARE(ends, 0);
-    QCOMPARE(info.ProgressBar1->floatValue(), 150.0f);
-    info.Timer1_Timer();
+    QCOMPARE(control<ui::ProgressBar>(info, "ProgressBar1")->floatValue(), 150.0f);
+    tickTimer(info);
     QCOMPARE(ends, 1);
 }
 
@@ -268,17 +271,20 @@ void TestInfo::progressBarCoversTheSecondField()
     frminfo &info = openInfo();
     QVERIFY(QTest::qWaitForWindowExposed(&info));
     ui::StatusBar::Rect second;
-    QVERIFY(info.StatusBar1->fieldRect(1, second));
-    QCOMPARE(info.ProgressBar1->parentWidget(), info.StatusBar1);
-    QVERIFY(info.ProgressBar1->isVisible());
-    QCOMPARE(info.ProgressBar1->geometry(), toQRect(second));
-    QCOMPARE(info.ProgressBar1->height(), info.StatusBar1->height() - second.top);
+    QVERIFY(control<ui::StatusBar>(info, "StatusBar1")->fieldRect(1, second));
+    QCOMPARE(control<ui::ProgressBar>(info, "ProgressBar1")->parentWidget(),
+             control<ui::StatusBar>(info, "StatusBar1"));
+    QVERIFY(control<ui::ProgressBar>(info, "ProgressBar1")->isVisible());
+    QCOMPARE(control<ui::ProgressBar>(info, "ProgressBar1")->geometry(), toQRect(second));
+    QCOMPARE(control<ui::ProgressBar>(info, "ProgressBar1")->height(),
+             control<ui::StatusBar>(info, "StatusBar1")->height() - second.top);
 
-    info.Timer1_Timer();
-    program->mdiForm2().aftrek2_Click();
+    tickTimer(info);
+    control<QAction>(program->mdiForm2(), "aftrek2")->trigger();
     info.Show();
-    QCOMPARE(info.ProgressBar1->parentWidget(), info.StatusBar1);
-    QCOMPARE(info.ProgressBar1->geometry(), toQRect(second));
+    QCOMPARE(control<ui::ProgressBar>(info, "ProgressBar1")->parentWidget(),
+             control<ui::StatusBar>(info, "StatusBar1"));
+    QCOMPARE(control<ui::ProgressBar>(info, "ProgressBar1")->geometry(), toQRect(second));
 }
 
 void TestInfo::statusBarFieldsLieSideBySide_data()
@@ -300,18 +306,18 @@ void TestInfo::statusBarFieldsLieSideBySide()
     QFETCH(int, endTwips);
     frminfo &info = openInfo();
     ui::StatusBar::Rect field;
-    QVERIFY(info.StatusBar1->fieldRect(index, field));
+    QVERIFY(control<ui::StatusBar>(info, "StatusBar1")->fieldRect(index, field));
     QCOMPARE(field.left, ui::twipsToPixelsX(startTwips));
     QVERIFY(field.right <= ui::twipsToPixelsX(endTwips));
     QVERIFY(field.right >= ui::twipsToPixelsX(endTwips) - 3);
     QVERIFY(field.top >= 0);
-    QCOMPARE(field.bottom, info.StatusBar1->height());
+    QCOMPARE(field.bottom, control<ui::StatusBar>(info, "StatusBar1")->height());
 }
 
 void TestInfo::statusBarKeepsToTheBottomAndShowsTheDate()
 {
     frminfo &info = openInfo();
-    const ui::StatusBar &bar = *info.StatusBar1;
+    const ui::StatusBar &bar = *control<ui::StatusBar>(info, "StatusBar1");
     QCOMPARE(bar.geometry(), QRect(0, info.height() - bar.height(), info.width(), bar.height()));
     QCOMPARE(bar.geometry(), ui::toPixels({0, 5550, 10185, 375}));
     ui::StatusBar::Rect last;
@@ -325,9 +331,9 @@ void TestInfo::statusBarKeepsToTheBottomAndShowsTheDate()
 
     const QString today =
         QLocale(QLocale::Dutch, QLocale::Netherlands).toString(QDate::currentDate(), QLocale::ShortFormat);
-    QCOMPARE(bar.shownText(3), today);
-    QVERIFY(QTime::fromString(bar.shownText(4), QStringLiteral("HH:mm")).isValid());
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, bar.text(6));
+    QCOMPARE(bar.shownText(2), today);
+    QVERIFY(QTime::fromString(bar.shownText(3), QStringLiteral("HH:mm")).isValid());
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, bar.text(5));
 }
 
 QTEST_MAIN(TestInfo)

@@ -80,9 +80,9 @@ void TestPackaging::menuIconsAtEverySize()
     QVERIFY(icon.hasAlphaChannel());
     QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
     const QImage window = windowIcon();
-    const double difference = size > 32
-        ? meanDifference(icon.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), window)
-        : meanDifference(icon, window.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    const double difference =
+        size > 32 ? meanDifference(icon.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), window)
+                  : meanDifference(icon, window.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     QVERIFY2(difference < 10, qPrintable(QStringLiteral("mean difference %1").arg(difference)));
 }
 

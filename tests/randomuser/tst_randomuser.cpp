@@ -1,4 +1,5 @@
 #include "basic/int16.h"
+#include "control.h"
 #include "exercise/exercisescreen.h"
 #include "exercise/level.h"
 #include "exercise/statistics.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <memory>
@@ -130,7 +132,8 @@ void TestRandomUser::anythingAPupilDoesKeepsTheProgramWhole()
     program->forms().setEndProgram([this] { m_ended = true; });
     program->start();
     auto &info = program->frminfo();
-    info.Timer1->installEventFilter(new TimerStopper(info.Timer1));
+    control<ui::PreciseTimer>(info, "Timer1")
+        ->installEventFilter(new TimerStopper(control<ui::PreciseTimer>(info, "Timer1")));
     info.Hide();
     QVERIFY(QTest::qWaitForWindowExposed(&program->mdiForm2()));
     checkInvariants(QStringLiteral("start"));
@@ -162,7 +165,7 @@ QString TestRandomUser::act()
     switch (pick(20)) {
     case 0:
         if (program->mdiForm2().isVisible()) {
-            program->mdiForm2().basisAction()->trigger();
+            control<QAction>(program->mdiForm2(), "aftrek2")->trigger();
             return QStringLiteral("menu OPENEN, Basis");
         }
         return QStringLiteral("menu not reachable");
@@ -170,7 +173,7 @@ QString TestRandomUser::act()
         if (info.isShown() && info.teller() < 150) {
             const int ticks = 1 + pick(20);
             for (int tick = 0; tick < ticks && info.teller() < 150; ++tick)
-                info.Timer1_Timer();
+                tickTimer(info);
             return QStringLiteral("information screen ticks to %1").arg(info.teller());
         }
         return QStringLiteral("no tick");
@@ -263,12 +266,12 @@ QString TestRandomUser::someText()
 QString TestRandomUser::answerFor(QWidget *window, QWidget *box)
 {
     auto *screen = qobject_cast<ExerciseScreen *>(window);
-    const int dividend = screen ? screen->lbldeeltal->caption().toInt() : 0;
-    const int divisor = screen ? screen->lbldeler->caption().toInt() : 0;
+    const int dividend = screen ? caption(*screen, "lbldeeltal").toInt() : 0;
+    const int divisor = screen ? caption(*screen, "lbldeler").toInt() : 0;
     if (divisor <= 0)
         return QString::number(pick(10));
     const int slip = pick(4) == 0 ? 1 : 0;
-    const int answer = box == screen->txtquotient ? dividend / divisor : dividend % divisor;
+    const int answer = box == control<ui::TextBox>(*screen, "txtquotient") ? dividend / divisor : dividend % divisor;
     return QString::number(answer + slip);
 }
 
@@ -342,30 +345,39 @@ void TestRandomUser::checkInvariants(const QString &action)
 
     for (ExerciseScreen *screen : loadedScreens()) {
         const QByteArray at = where + " on " + screen->objectName().toUtf8();
-        QCOMPARE(screen->lblaantal->caption(), exercise::statistiektekst(screen->aantaloefeningen, screen->aantalfouten,
-                                                                         screen->aantaljuist, screen->aantalhulp));
-        QVERIFY2(screen->aantaljuist + screen->aantalfouten <= screen->aantaloefeningen, at.constData());
-        const bool start = !screen->cmdstart->isHidden();
-        const bool stop = !screen->cmdstop->isHidden();
-        const bool check = !screen->cmdjuist->isHidden();
+        // The four counters as lblaantal shows them: exercises, mistakes, right answers, help.
+        QList<basic::Int16> counts;
+        for (const QRegularExpressionMatch &number :
+             QRegularExpression(QStringLiteral("\\d+")).globalMatch(caption(*screen, "lblaantal")))
+            counts << number.captured().toShort();
+        QCOMPARE(counts.size(), 4);
+        QCOMPARE(caption(*screen, "lblaantal"), exercise::statistiektekst(counts[0], counts[1], counts[2], counts[3]));
+        QVERIFY2(counts[1] + counts[2] <= counts[0], at.constData());
+        const bool start = !control(*screen, "cmdstart")->isHidden();
+        const bool stop = !control(*screen, "cmdstop")->isHidden();
+        const bool check = !control(*screen, "cmdjuist")->isHidden();
         QVERIFY2((start && stop && !check) || (!start && !stop && check), at.constData());
         if (check) {
-            QVERIFY2(screen->deler > 0 && screen->rest >= 0 && screen->rest < screen->deler, at.constData());
-            QVERIFY2(screen->deeltal == screen->quotient * screen->deler + screen->rest, at.constData());
+            const int deeltal = caption(*screen, "lbldeeltal").toInt();
+            const int deler = caption(*screen, "lbldeler").toInt();
+            const int quotient = caption(*screen, "lblquotient").toInt();
+            const int rest = caption(*screen, "lblrest").toInt();
+            QVERIFY2(deler > 0 && rest >= 0 && rest < deler, at.constData());
+            QVERIFY2(deeltal == quotient * deler + rest, at.constData());
         }
         const int before = m_rightBefore.count(screen) ? m_rightBefore[screen] : 0;
-        if (screen->aantaljuist == before + 1) {
+        if (counts[2] == before + 1) {
             ++m_expectedTotal;
             ++m_rightAnswers;
         }
-        m_rightBefore[screen] = screen->aantaljuist;
+        m_rightBefore[screen] = counts[2];
     }
 
     frmkiesbasis1 &chooser = program->kiesbasis1();
-    if (chooser.lblgemaakt->caption().isEmpty())
+    if (caption(chooser, "lblgemaakt").isEmpty())
         m_expectedTotal = 0; // the stop button starts the total afresh
     if (chooser.isShown())
-        QCOMPARE(basic::captionToInt16(chooser.lblgemaakt->caption()), m_expectedTotal);
+        QCOMPARE(basic::captionToInt16(caption(chooser, "lblgemaakt")), m_expectedTotal);
 
     // Every window exists once: the forms on the desktop and in the document area are the loaded ones.
     std::set<QString> names;

@@ -77,8 +77,7 @@ bool readIconDirectory(const QByteArray &data, QList<IconImage> *images, QString
         if (image.bits == 0)
             image.bits = headerBits;
         else if (image.bits != headerBits) {
-            *why = QStringLiteral("image %1: directory says %2 bits, bitmap %3")
-                       .arg(i).arg(image.bits).arg(headerBits);
+            *why = QStringLiteral("image %1: directory says %2 bits, bitmap %3").arg(i).arg(image.bits).arg(headerBits);
             return false;
         }
         images->append(image);
@@ -129,8 +128,7 @@ void TestPictures::loads_data()
         {"sun", pictures::sun, "gif", {168, 174}},
     };
     for (const auto &row : rows)
-        QTest::newRow(row.name) << QString::fromLatin1(row.path) << QByteArray(row.format)
-                                << row.size;
+        QTest::newRow(row.name) << QString::fromLatin1(row.path) << QByteArray(row.format) << row.size;
 }
 
 void TestPictures::loads()
@@ -154,17 +152,15 @@ void TestPictures::iconImages_data()
     QTest::addColumn<QList<QSize>>("sizes");
     QTest::addColumn<QList<int>>("bits");
 
-    QTest::newRow("program icon") << QString::fromLatin1(pictures::programIcon)
-                                  << QList<QSize>{{32, 32}} << QList<int>{8};
-    QTest::newRow("stop icon") << QString::fromLatin1(pictures::stopIcon)
-                               << QList<QSize>{{32, 32}, {16, 16}} << QList<int>{4, 4};
-    QTest::newRow("start icon") << QString::fromLatin1(pictures::startIcon)
-                                << QList<QSize>{{32, 32}, {16, 16}} << QList<int>{4, 4};
-    QTest::newRow("help icon") << QString::fromLatin1(pictures::helpIcon)
-                               << QList<QSize>{{32, 32}, {32, 32}, {32, 32}}
+    QTest::newRow("program icon") << QString::fromLatin1(pictures::programIcon) << QList<QSize>{{32, 32}}
+                                  << QList<int>{8};
+    QTest::newRow("stop icon") << QString::fromLatin1(pictures::stopIcon) << QList<QSize>{{32, 32}, {16, 16}}
+                               << QList<int>{4, 4};
+    QTest::newRow("start icon") << QString::fromLatin1(pictures::startIcon) << QList<QSize>{{32, 32}, {16, 16}}
+                                << QList<int>{4, 4};
+    QTest::newRow("help icon") << QString::fromLatin1(pictures::helpIcon) << QList<QSize>{{32, 32}, {32, 32}, {32, 32}}
                                << QList<int>{4, 1, 4};
-    QTest::newRow("check icon") << QString::fromLatin1(pictures::checkIcon)
-                                << QList<QSize>{{32, 32}} << QList<int>{8};
+    QTest::newRow("check icon") << QString::fromLatin1(pictures::checkIcon) << QList<QSize>{{32, 32}} << QList<int>{8};
 }
 
 void TestPictures::iconImages()

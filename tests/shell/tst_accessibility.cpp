@@ -1,6 +1,9 @@
+#include "check/answer.h"
+#include "control.h"
 #include "exercise/exercisescreen.h"
 #include "exercise/level.h"
 #include "exercise/scripteddraws.h"
+#include "help/splithelp.h"
 #include "info/frminfo.h"
 #include "info/frmmecenaat1.h"
 #include "shell/frmkiesbasis1.h"
@@ -9,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QSet>
@@ -111,39 +115,41 @@ void TestAccessibility::exerciseControlsHaveDutchNames()
     ExerciseScreen &screen = open(window);
     QCOMPARE(spoken(&screen), windowName);
     QCOMPARE(screen.windowTitle(), QStringLiteral("rekenrups"));
-    QCOMPARE(spoken(screen.cmdstart), QStringLiteral("start"));
-    QCOMPARE(spoken(screen.cmdstop), QStringLiteral("stop"));
-    QCOMPARE(spoken(screen.cmdjuist), QStringLiteral("controleren"));
-    QCOMPARE(spoken(screen.cmdcontrole1), QStringLiteral("hulp stap 1"));
-    QCOMPARE(spoken(screen.cmdcontrole), QStringLiteral("hulp stap 2"));
-    QCOMPARE(screen.cmdcontrole1->toolTip(), QStringLiteral("hulp"));
-    QCOMPARE(spoken(screen.txtquotient), QStringLiteral("quotiënt"));
-    QCOMPARE(spoken(screen.txtrest), QStringLiteral("rest"));
+    QCOMPARE(spoken(control(screen, "cmdstart")), QStringLiteral("start"));
+    QCOMPARE(spoken(control(screen, "cmdstop")), QStringLiteral("stop"));
+    QCOMPARE(spoken(control(screen, "cmdjuist")), QStringLiteral("controleren"));
+    QCOMPARE(spoken(control(screen, "cmdcontrole1")), QStringLiteral("hulp stap 1"));
+    QCOMPARE(spoken(control(screen, "cmdcontrole")), QStringLiteral("hulp stap 2"));
+    QCOMPARE(control(screen, "cmdcontrole1")->toolTip(), QStringLiteral("hulp"));
+    QCOMPARE(spoken(control<ui::TextBox>(screen, "txtquotient")), QStringLiteral("quotiënt"));
+    QCOMPARE(spoken(control<ui::TextBox>(screen, "txtrest")), QStringLiteral("rest"));
     // Keyboard users reach the hints that the mouse brings up.
-    QCOMPARE(spoken(screen.cmdjuist, QAccessible::Description), QStringLiteral("controleer de uitkomst klik hier !"));
-    QCOMPARE(spoken(screen.cmdstart, QAccessible::Description), QStringLiteral("nieuwe oefening klik hier !"));
+    QCOMPARE(spoken(control(screen, "cmdjuist"), QAccessible::Description), check::checkHint().simplified());
+    QCOMPARE(spoken(control(screen, "cmdstart"), QAccessible::Description),
+             QStringLiteral("nieuwe oefening klik hier !"));
 }
 
 void TestAccessibility::theDivisionIsSpokenWithItsRole()
 {
     ExerciseScreen &screen = open(QStringLiteral("frmrekenrups200"));
     // Empty labels say nothing, not even their role word.
-    QCOMPARE(spoken(screen.lbldeeltal), QString());
-    QCOMPARE(spoken(&screen.lblhulp(0)), QString());
+    QCOMPARE(spoken(control<ui::Label>(screen, "lbldeeltal")), QString());
+    QCOMPARE(spoken(control<ui::Label>(screen, "lblhulp", 0)), QString());
     queue(screen, 180, 5);
-    QTest::mouseClick(screen.cmdstart, Qt::LeftButton);
-    QCOMPARE(spoken(screen.lbldeeltal), QStringLiteral("deeltal %1").arg(screen.deeltal));
-    QCOMPARE(spoken(screen.lbldeler), QStringLiteral("deler %1").arg(screen.deler));
-    QVERIFY(spoken(screen.lblaantal).startsWith(QStringLiteral("score aantal oefeningen = 1 aantal fouten")));
-    QTest::keyClicks(screen.txtquotient, QString::number(screen.quotient));
-    QTest::keyClicks(screen.txtrest, QString::number(screen.rest));
-    QTest::mouseClick(screen.cmdjuist, Qt::LeftButton);
-    QVERIFY(spoken(screen.lbljuist).startsWith(QStringLiteral("uitkomst %1 : ").arg(screen.deeltal)));
+    QTest::mouseClick(control(screen, "cmdstart"), Qt::LeftButton);
+    QCOMPARE(spoken(control<ui::Label>(screen, "lbldeeltal")), QStringLiteral("deeltal %1").arg(180));
+    QCOMPARE(spoken(control<ui::Label>(screen, "lbldeler")), QStringLiteral("deler %1").arg(5));
+    QVERIFY(spoken(control<ui::Label>(screen, "lblaantal"))
+                .startsWith(QStringLiteral("score aantal oefeningen = 1 aantal fouten")));
+    QTest::keyClicks(control<ui::TextBox>(screen, "txtquotient"), QStringLiteral("36"));
+    QTest::keyClicks(control<ui::TextBox>(screen, "txtrest"), QStringLiteral("0"));
+    QTest::mouseClick(control(screen, "cmdjuist"), Qt::LeftButton);
+    QVERIFY(spoken(control<ui::Label>(screen, "lbljuist")).startsWith(QStringLiteral("uitkomst %1 : ").arg(180)));
 }
 
 void TestAccessibility::everyFocusableControlHasAUniqueName()
 {
-    program->mdiForm2().aftrek2_Click();
+    control<QAction>(program->mdiForm2(), "aftrek2")->trigger();
     QSet<QString> windowNames;
     for (QWidget *window : allWindows()) {
         const QString windowName = spoken(window);
@@ -181,9 +187,10 @@ void TestAccessibility::chooserButtonsAreNamedByTheirCaptions()
         QCOMPARE(spoken(button), button->text().simplified());
         QCOMPARE(spoken(button), QString::fromUtf8(level.spokenName));
     }
-    QCOMPARE(spoken(chooser.cmdeinde), QStringLiteral("stoppen"));
+    QCOMPARE(spoken(control(chooser, "cmdeinde")), QStringLiteral("stoppen"));
     QCOMPARE(spoken(&program->frmmecenaat1()), QStringLiteral("welkom bij rekenrups"));
-    QCOMPARE(spoken(program->frmmecenaat1().cmdkombinnen), QStringLiteral("Klik hier en start !"));
+    QCOMPARE(spoken(control<ui::PictureCaptionButton>(program->frmmecenaat1(), "cmdkombinnen")),
+             QStringLiteral("Klik hier en start !"));
 }
 
 void TestAccessibility::verdictReachesTheFocusedControl_data()
@@ -198,27 +205,27 @@ void TestAccessibility::verdictReachesTheFocusedControl()
     QFETCH(bool, right);
     ExerciseScreen &screen = open(QStringLiteral("frmrekenrups200"));
     queue(screen, 122, 5);
-    screen.cmdstart->setFocus();
-    QTest::keyClick(screen.cmdstart, Qt::Key_Return);
-    QTest::keyClicks(screen.txtquotient, right ? QStringLiteral("24") : QStringLiteral("25"));
-    QTest::keyClicks(screen.txtrest, QStringLiteral("2"));
-    screen.cmdjuist->setFocus();
-    QTest::keyClick(screen.cmdjuist, Qt::Key_Return);
+    control(screen, "cmdstart")->setFocus();
+    QTest::keyClick(control(screen, "cmdstart"), Qt::Key_Return);
+    QTest::keyClicks(control<ui::TextBox>(screen, "txtquotient"), right ? QStringLiteral("24") : QStringLiteral("25"));
+    QTest::keyClicks(control<ui::TextBox>(screen, "txtrest"), QStringLiteral("2"));
+    control(screen, "cmdjuist")->setFocus();
+    QTest::keyClick(control(screen, "cmdjuist"), Qt::Key_Return);
 
     // The focus is not moved by the check; hiding the check button hands it on.
     QWidget *focused = QApplication::focusWidget();
-    QVERIFY(focused && focused != screen.cmdjuist);
+    QVERIFY(focused && focused != control(screen, "cmdjuist"));
     const QString expected =
         QStringLiteral("%1, 122 : 5 = 24 rest 2 als quotiënt en rest").arg(right ? "goed" : "fout");
     QVERIFY2(heard(focused).contains(expected), qPrintable(heard(focused)));
-    QCOMPARE(spoken(screen.lbljuist, QAccessible::Description), expected);
+    QCOMPARE(spoken(control<ui::Label>(screen, "lbljuist"), QAccessible::Description), expected);
     QCOMPARE(screen.backColor(), right ? 0x00FF00u : 0x0000FFu);
 
     // Back on the chooser and in again, nothing of the last exercise is told.
-    QTest::mouseClick(screen.cmdstop, Qt::LeftButton);
+    QTest::mouseClick(control(screen, "cmdstop"), Qt::LeftButton);
     program->kiesbasis1().openLevel(QStringLiteral("frmrekenrups200"));
-    QCOMPARE(spoken(screen.txtquotient, QAccessible::Description), QString());
-    QCOMPARE(spoken(screen.cmdstop, QAccessible::Description), screen.cmdstop->toolTip());
+    QCOMPARE(spoken(control<ui::TextBox>(screen, "txtquotient"), QAccessible::Description), QString());
+    QCOMPARE(spoken(control(screen, "cmdstop"), QAccessible::Description), control(screen, "cmdstop")->toolTip());
 }
 
 void TestAccessibility::newDivisionAndHelpStepsReachTheQuotientBox()
@@ -229,20 +236,21 @@ void TestAccessibility::newDivisionAndHelpStepsReachTheQuotientBox()
     QString toldOnArrival;
     QObject listening; // ends the connection with this test, before the screen is torn down
     QObject::connect(qApp, &QApplication::focusChanged, &listening, [&](QWidget *, QWidget *now) {
-        if (now == screen.txtquotient)
+        if (now == control<ui::TextBox>(screen, "txtquotient"))
             toldOnArrival = spoken(now, QAccessible::Description);
     });
-    QTest::mouseClick(screen.cmdstart, Qt::LeftButton);
+    QTest::mouseClick(control(screen, "cmdstart"), Qt::LeftButton);
     QCOMPARE(toldOnArrival, QStringLiteral("122 gedeeld door 5"));
-    QCOMPARE(spoken(screen.cmdcontrole1, QAccessible::Description), QStringLiteral("hulp nodig ? klik op deze knop"));
+    QCOMPARE(spoken(control(screen, "cmdcontrole1"), QAccessible::Description),
+             help::helpHint(help::Step::One, 122, 5, true)->text.simplified());
 
-    screen.cmdcontrole1->setFocus();
-    QTest::keyClick(screen.cmdcontrole1, Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), screen.txtquotient);
+    control(screen, "cmdcontrole1")->setFocus();
+    QTest::keyClick(control(screen, "cmdcontrole1"), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), control<ui::TextBox>(screen, "txtquotient"));
     QCOMPARE(toldOnArrival, QStringLiteral("122 = 100 + 22"));
 
-    screen.cmdcontrole->setFocus();
-    QTest::keyClick(screen.cmdcontrole, Qt::Key_Return);
+    control(screen, "cmdcontrole")->setFocus();
+    QTest::keyClick(control(screen, "cmdcontrole"), Qt::Key_Return);
     QCOMPARE(toldOnArrival, QStringLiteral("( 100 : 5 ) en ( 22 : 5 )"));
 }
 
@@ -250,13 +258,14 @@ void TestAccessibility::answersAndDecorationSayNothing()
 {
     ExerciseScreen &screen = open(QStringLiteral("frmrekenrups200"));
     queue(screen, 122, 5);
-    QTest::mouseClick(screen.cmdstart, Qt::LeftButton);
-    QCOMPARE(screen.lblquotient->caption(), QStringLiteral("24"));
-    for (ui::Label *answer : {screen.lblquotient, screen.lblrest, screen.lblprodukt}) {
+    QTest::mouseClick(control(screen, "cmdstart"), Qt::LeftButton);
+    QCOMPARE(caption(screen, "lblquotient"), QStringLiteral("24"));
+    for (ui::Label *answer : {control<ui::Label>(screen, "lblquotient"), control<ui::Label>(screen, "lblrest"),
+                              control<ui::Label>(screen, "lblprodukt")}) {
         for (auto text : {QAccessible::Name, QAccessible::Description, QAccessible::Value})
             QVERIFY2(spoken(answer, text).isEmpty(), qPrintable(answer->objectName()));
     }
-    program->mdiForm2().aftrek2_Click();
+    control<QAction>(program->mdiForm2(), "aftrek2")->trigger();
     for (QWidget *window : allWindows()) {
         for (ui::Picture *picture : window->findChildren<ui::Picture *>()) {
             QVERIFY2(heard(picture).trimmed().isEmpty(),
@@ -268,17 +277,17 @@ void TestAccessibility::answersAndDecorationSayNothing()
 
 void TestAccessibility::informationScreenIsReadable()
 {
-    program->kiesbasis1().cmdeinde_Click();
+    QTest::mouseClick(control(program->kiesbasis1(), "cmdeinde"), Qt::LeftButton);
     auto &info = program->frminfo();
     QCOMPARE(spoken(&info), QStringLiteral("over rekenrups"));
-    QCOMPARE(spoken(info.ProgressBar1), QStringLiteral("het programma sluit af"));
-    const QString bar = spoken(info.StatusBar1);
+    QCOMPARE(spoken(control<ui::ProgressBar>(info, "ProgressBar1")), QStringLiteral("het programma sluit af"));
+    const QString bar = spoken(control<ui::StatusBar>(info, "StatusBar1"));
     QVERIFY2(bar.startsWith(QStringLiteral("Tobbelwerk,educatieve software voor de basisschool, ")), qPrintable(bar));
     QVERIFY2(bar.endsWith(QStringLiteral(", Gratis software")), qPrintable(bar));
     // The scrolling slogan does not change what the bar is called.
-    info.Timer1_Timer();
-    info.Timer1_Timer();
-    QCOMPARE(spoken(info.StatusBar1), bar);
+    tickTimer(info);
+    tickTimer(info);
+    QCOMPARE(spoken(control<ui::StatusBar>(info, "StatusBar1")), bar);
 }
 
 QTEST_MAIN(TestAccessibility)

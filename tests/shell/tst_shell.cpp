@@ -1,3 +1,4 @@
+#include "control.h"
 #include "exercise/exercisescreen.h"
 #include "info/frminfo.h"
 #include "info/frmmecenaat1.h"
@@ -11,20 +12,19 @@
 #include <QMenuBar>
 #include <QTest>
 
+#include <array>
 #include <memory>
 
 namespace {
 
-ui::CommandButton *button(QWidget *form, const char *name)
-{
-    return form->findChild<ui::CommandButton *>(QString::fromLatin1(name));
-}
+// The ring's pictures, in the order in which a click moves on.
+const std::array<const char *, 6> ring{"imgmeisje", "imgwit", "imgchinees", "imgkleur", "imgkleur2", "imgkleur3"};
 
 int visibleRingPicture(const frmkiesbasis1 &chooser)
 {
     int found = -1;
-    for (std::size_t i = 0; i < chooser.ring.size(); ++i) {
-        if (!chooser.ring[i]->isHidden()) {
+    for (std::size_t i = 0; i < ring.size(); ++i) {
+        if (!control(chooser, ring[i])->isHidden()) {
             if (found >= 0)
                 return -2; // two at once
             found = static_cast<int>(i);
@@ -78,14 +78,14 @@ void TestShell::mainWindowOpensMaximisedWithItsMotto()
     const QList<QAction *> menus = main.menuBar()->actions();
     QCOMPARE(menus.size(), 1);
     QCOMPARE(menus.first()->text(), QStringLiteral("OPENEN "));
-    QCOMPARE(main.basisAction()->text(), QStringLiteral("&Basis"));
-    QCOMPARE(main.basisAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_B));
+    QCOMPARE(control<QAction>(main, "aftrek2")->text(), QStringLiteral("&Basis"));
+    QCOMPARE(control<QAction>(main, "aftrek2")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_B));
     QVERIFY(!program->isLoaded(QStringLiteral("frmkiesbasis1")));
 }
 
 void TestShell::menuBasisShowsTheChooserOverTheMainWindow()
 {
-    program->mdiForm2().basisAction()->trigger();
+    control<QAction>(program->mdiForm2(), "aftrek2")->trigger();
     QVERIFY(program->kiesbasis1().isShown());
     QVERIFY(program->mdiForm2().isVisible());
     QVERIFY(!program->frmmecenaat1().isShown());
@@ -93,13 +93,13 @@ void TestShell::menuBasisShowsTheChooserOverTheMainWindow()
 
 void TestShell::chooserReadsZeroOnFirstShow()
 {
-    program->mdiForm2().aftrek2_Click();
+    control<QAction>(program->mdiForm2(), "aftrek2")->trigger();
     frmkiesbasis1 &chooser = program->kiesbasis1();
-    QCOMPARE(chooser.lblgemaakt->caption(), QStringLiteral("0"));
+    QCOMPARE(caption(chooser, "lblgemaakt"), QStringLiteral("0"));
     QCOMPARE(chooser.windowTitle(), QStringLiteral("rekenrups"));
     // Two captions carry a double blank that must survive.
-    QCOMPARE(button(&chooser, "cmdplus")->text(), QStringLiteral("rest is 0  (tot 100+)"));
-    QCOMPARE(button(&chooser, "cmd100")->text(), QStringLiteral("deeltal tot 100  (rest)"));
+    QCOMPARE(control<QPushButton>(chooser, "cmdplus")->text(), QStringLiteral("rest is 0  (tot 100+)"));
+    QCOMPARE(control<QPushButton>(chooser, "cmd100")->text(), QStringLiteral("deeltal tot 100  (rest)"));
     QCOMPARE(chooser.size(), QSize(684, 502));
     QCOMPARE(visibleRingPicture(chooser), 0);
 }
@@ -124,7 +124,7 @@ void TestShell::levelButtonOpensItsScreenAndHidesTheRest()
 {
     QFETCH(QString, buttonName);
     QFETCH(QString, screen);
-    program->mdiForm2().aftrek2_Click();
+    control<QAction>(program->mdiForm2(), "aftrek2")->trigger();
     frmkiesbasis1 &chooser = program->kiesbasis1();
     QVERIFY(QTest::qWaitForWindowExposed(&chooser));
     auto *level = chooser.findChild<ui::CommandButton *>(buttonName);
@@ -140,48 +140,47 @@ void TestShell::levelButtonOpensItsScreenAndHidesTheRest()
 
 void TestShell::stopEmptiesTheTotalAndTheMenuRestoresZero()
 {
-    program->mdiForm2().aftrek2_Click();
+    control<QAction>(program->mdiForm2(), "aftrek2")->trigger();
     frmkiesbasis1 &chooser = program->kiesbasis1();
-    chooser.lblgemaakt->setCaption(QStringLiteral("4"));
-    QTest::mouseClick(button(&chooser, "cmd200"), Qt::LeftButton);
+    chooser.setRunningTotal(4);
+    QTest::mouseClick(control(chooser, "cmd200"), Qt::LeftButton);
     QVERIFY(program->mdiForm2().isHidden());
     program->exerciseScreen(QStringLiteral("frmrekenrups200")).Hide();
     chooser.Show();
-    QCOMPARE(chooser.lblgemaakt->caption(), QStringLiteral("4"));
+    QCOMPARE(caption(chooser, "lblgemaakt"), QStringLiteral("4"));
 
-    QTest::mouseClick(chooser.cmdeinde, Qt::LeftButton);
+    QTest::mouseClick(control(chooser, "cmdeinde"), Qt::LeftButton);
     QVERIFY(program->frminfo().isShown());
     QVERIFY(!chooser.isShown());
     QVERIFY(program->mdiForm2().isVisible());
-    QCOMPARE(chooser.lblgemaakt->caption(), QString());
+    QCOMPARE(caption(chooser, "lblgemaakt"), QString());
 
-    program->mdiForm2().basisAction()->trigger();
-    QCOMPARE(chooser.lblgemaakt->caption(), QStringLiteral("0"));
+    control<QAction>(program->mdiForm2(), "aftrek2")->trigger();
+    QCOMPARE(caption(chooser, "lblgemaakt"), QStringLiteral("0"));
     QVERIFY(program->frminfo().isShown());
 }
 
 void TestShell::sixClicksBringTheRingBack()
 {
-    program->mdiForm2().aftrek2_Click();
+    control<QAction>(program->mdiForm2(), "aftrek2")->trigger();
     frmkiesbasis1 &chooser = program->kiesbasis1();
     QVERIFY(QTest::qWaitForWindowExposed(&chooser));
     for (int click = 1; click <= 6; ++click) {
         const int shown = visibleRingPicture(chooser);
         QVERIFY(shown >= 0);
-        const QWidget *picture = chooser.ring[static_cast<std::size_t>(shown)];
+        const QWidget *picture = control(chooser, ring[static_cast<std::size_t>(shown)]);
         QTest::mouseClick(chooser.windowHandle(), Qt::LeftButton, {}, picture->geometry().center());
         QTRY_COMPARE(visibleRingPicture(chooser), click % 6);
     }
-    QCOMPARE(chooser.ring[0]->objectName(), QStringLiteral("imgmeisje"));
 }
 
 void TestShell::ringPictureSurvivesALevelVisit()
 {
-    program->mdiForm2().aftrek2_Click();
+    control<QAction>(program->mdiForm2(), "aftrek2")->trigger();
     frmkiesbasis1 &chooser = program->kiesbasis1();
-    chooser.ringPicture_Click(0);
-    chooser.ringPicture_Click(1);
-    QTest::mouseClick(button(&chooser, "cmd100"), Qt::LeftButton);
+    QTest::mouseClick(control(chooser, ring[0]), Qt::LeftButton);
+    QTest::mouseClick(control(chooser, ring[1]), Qt::LeftButton);
+    QTest::mouseClick(control(chooser, "cmd100"), Qt::LeftButton);
     program->exerciseScreen(QStringLiteral("frmrekenrups100")).Hide();
     chooser.Show();
     QCOMPARE(visibleRingPicture(chooser), 2);

@@ -28,5 +28,21 @@ for file in "$src"/exercise/{level,draw,statistics,spoken}.* "$src"/help/* "$src
     status=1
   fi
 done
-((status == 0)) && echo "PASS: every layer includes only what lies below it"
+# No two folders include each other.
+declare -A uses
+while IFS=: read -r file include; do
+  from=${file#"$src"/}
+  from=${from%%/*}
+  include=${include#*\"}
+  to=${include%%/*}
+  [[ $from != "$to" ]] && uses[$from/$to]=1
+done < <(grep -rH '^#include "' "$src" --include='*.h' --include='*.cpp' || true)
+for pair in "${!uses[@]}"; do
+  from=${pair%/*} to=${pair#*/}
+  if [[ -n ${uses[$to/$from]:-} && $from < $to ]]; then
+    echo "FAIL: src/$from and src/$to include each other"
+    status=1
+  fi
+done
+((status == 0)) && echo "PASS: every layer includes only what lies below it, and no folders include each other"
 exit $status

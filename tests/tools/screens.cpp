@@ -1,6 +1,7 @@
 // Renders the program's windows in a few states to PNG files, for looking at the layout:
 //   rekenrups_screens <folder>   (any platform; QT_SCALE_FACTOR=2 shows the high-DPI look)
 #include "basic/random.h"
+#include "control.h"
 #include "exercise/exercisescreen.h"
 #include "exercise/level.h"
 #include "info/frminfo.h"
@@ -9,8 +10,10 @@
 #include "shell/mdiform2.h"
 #include "shell/program.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QTest>
@@ -39,6 +42,15 @@ void save(QWidget *window, const QString &folder, const QString &name)
         std::fprintf(stderr, "could not write %s\n", qPrintable(path));
 }
 
+// The hint a control shows as the mouse passes over it, without moving the mouse that the picture would show.
+void pointAt(QWidget *control)
+{
+    const QPointF centre = QRectF(control->rect()).center();
+    QMouseEvent move(QEvent::MouseMove, centre, control->mapToGlobal(centre), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(control, &move);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -52,35 +64,35 @@ int main(int argc, char *argv[])
     program.forms().setEndProgram([] {});
     program.start();
     save(&program.mdiForm2(), folder, QStringLiteral("main"));
-    program.mdiForm2().aftrek2_Click();
+    control<QAction>(program.mdiForm2(), "aftrek2")->trigger();
     save(&program.kiesbasis1(), folder, QStringLiteral("chooser"));
 
     for (const exercise::Level &level : exercise::levels()) {
         const QString name = QString::fromLatin1(level.windowName);
         frmkiesbasis1 &chooser = program.kiesbasis1();
         chooser.Show();
-        QTest::mouseClick(chooser.findChild<QPushButton *>(QString::fromLatin1(level.chooserButton)), Qt::LeftButton);
+        QTest::mouseClick(control(chooser, level.chooserButton), Qt::LeftButton);
         auto &screen = program.exerciseScreen(name);
         save(&screen, folder, name + QStringLiteral("-ready"));
-        QTest::mouseClick(screen.cmdstart, Qt::LeftButton);
-        screen.cmdstart_MouseMove();
+        QTest::mouseClick(control(screen, "cmdstart"), Qt::LeftButton);
+        pointAt(control(screen, "cmdstart"));
         save(&screen, folder, name + QStringLiteral("-exercise"));
-        QTest::mouseClick(screen.cmdcontrole1, Qt::LeftButton);
-        QTest::mouseClick(screen.cmdcontrole, Qt::LeftButton);
-        screen.cmdcontrole_MouseMove();
+        QTest::mouseClick(control(screen, "cmdcontrole1"), Qt::LeftButton);
+        QTest::mouseClick(control(screen, "cmdcontrole"), Qt::LeftButton);
+        pointAt(control(screen, "cmdcontrole"));
         save(&screen, folder, name + QStringLiteral("-helped"));
-        QTest::keyClicks(screen.txtquotient, QString::number(screen.quotient));
-        if (screen.txtrest->text().isEmpty())
-            QTest::keyClicks(screen.txtrest, QString::number(screen.rest));
-        QTest::mouseClick(screen.cmdjuist, Qt::LeftButton);
+        QTest::keyClicks(control<ui::TextBox>(screen, "txtquotient"), caption(screen, "lblquotient"));
+        if (control<ui::TextBox>(screen, "txtrest")->text().isEmpty())
+            QTest::keyClicks(control<ui::TextBox>(screen, "txtrest"), caption(screen, "lblrest"));
+        QTest::mouseClick(control(screen, "cmdjuist"), Qt::LeftButton);
         save(&screen, folder, name + QStringLiteral("-right"));
-        QTest::mouseClick(screen.cmdstart, Qt::LeftButton);
-        QTest::keyClicks(screen.txtquotient, QStringLiteral("7"));
-        QTest::mouseClick(screen.cmdjuist, Qt::LeftButton);
+        QTest::mouseClick(control(screen, "cmdstart"), Qt::LeftButton);
+        QTest::keyClicks(control<ui::TextBox>(screen, "txtquotient"), QStringLiteral("7"));
+        QTest::mouseClick(control(screen, "cmdjuist"), Qt::LeftButton);
         save(&screen, folder, name + QStringLiteral("-wrong"));
-        QTest::mouseClick(screen.cmdstop, Qt::LeftButton);
+        QTest::mouseClick(control(screen, "cmdstop"), Qt::LeftButton);
     }
-    program.kiesbasis1().cmdeinde_Click();
+    QTest::mouseClick(control(program.kiesbasis1(), "cmdeinde"), Qt::LeftButton);
     save(&program.mdiForm2(), folder, QStringLiteral("info"));
     return 0;
 }

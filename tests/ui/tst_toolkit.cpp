@@ -2,8 +2,8 @@
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/formmanager.h"
-#include "ui/layout.h"
 #include "ui/twips.h"
+#include "ui/windowbuilder.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -171,7 +171,7 @@ void TestToolkit::coloursAreBlueGreenRed()
 void TestToolkit::labelKeepsItsCrLfCaption()
 {
     ui::Label label;
-    const QString caption = QStringLiteral(" nieuwe oefening \r\n klik hier ! ");
+    const QString caption = QStringLiteral(" eerste regel \r\n tweede regel ");
     label.setCaption(caption);
     QCOMPARE(label.caption(), caption);
     QVERIFY(!label.text().contains(u'\r'));

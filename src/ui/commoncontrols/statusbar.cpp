@@ -53,9 +53,9 @@ void StatusBar::addField(FieldKind kind, int widthTwips, const QString &text, co
 
 const StatusBar::Field &StatusBar::field(int position) const
 {
-    if (position < 1 || position > fieldCount())
+    if (position < 0 || position >= fieldCount())
         throw std::out_of_range("no status bar field at that position");
-    return m_fields[static_cast<std::size_t>(position - 1)];
+    return m_fields[static_cast<std::size_t>(position)];
 }
 
 StatusBar::Field &StatusBar::field(int position)
@@ -89,7 +89,7 @@ void StatusBar::setTag(int position, const QString &tag)
 void StatusBar::updateSpokenName()
 {
     QStringList said;
-    for (int position = 1; position <= fieldCount(); ++position) {
+    for (int position = 0; position < fieldCount(); ++position) {
         const Field &shown = field(position);
         const QString whole =
             shown.kind == FieldKind::Text && !shown.tag.trimmed().isEmpty() ? shown.tag : shownText(position);
@@ -151,7 +151,7 @@ void StatusBar::paintEvent(QPaintEvent *)
         painter.setClipRect(box.adjusted(1, 1, -1, -1));
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(box.adjusted(textPadding, 0, -textPadding, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                         shownText(index + 1));
+                         shownText(index));
         painter.restore();
     }
 }
@@ -210,7 +210,7 @@ void StatusBar::alignToBottom()
 void StatusBar::refreshClock()
 {
     QString clock;
-    for (int position = 1; position <= fieldCount(); ++position) {
+    for (int position = 0; position < fieldCount(); ++position) {
         if (field(position).kind != FieldKind::Text)
             clock += shownText(position);
     }

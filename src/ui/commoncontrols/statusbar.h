@@ -29,7 +29,7 @@ public:
     void addField(FieldKind kind, int widthTwips, const QString &text = {}, const QString &toolTip = {});
     int fieldCount() const { return static_cast<int>(m_fields.size()); }
 
-    // Fields by their one-based position, the leftmost being 1; another position throws.
+    // Fields by their zero-based position, the leftmost being 0; another position throws.
     QString text(int position) const;
     void setText(int position, const QString &text);
     QString tag(int position) const;
@@ -38,8 +38,8 @@ public:
     // What the field shows: its text, or the current date or time.
     QString shownText(int position) const;
 
-    // The rectangle of the field with zero-based index; false for an index without a field, and
-    // then the rectangle is left as it was.
+    // The rectangle of a field; false for a position without a field, and then the rectangle is
+    // left as it was.
     bool fieldRect(int index, Rect &rect) const;
 
 protected:

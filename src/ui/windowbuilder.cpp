@@ -1,4 +1,4 @@
-#include "ui/layout.h"
+#include "ui/windowbuilder.h"
 
 #include "ui/commoncontrols/progressbar.h"
 #include "ui/commoncontrols/statusbar.h"
