@@ -2,9 +2,11 @@
 
 #include "ui/form.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QSessionManager>
 
 namespace ui {
@@ -38,7 +40,9 @@ void FormManager::shown(Form *form)
 
 void FormManager::activated(QWidget *window)
 {
-    if (!window || window == m_lastActive)
+    // The window system may activate a window after the program has hidden it again; counting that
+    // would make the window shown next look reached from another window, and reset it.
+    if (!window || window == m_lastActive || !window->isVisible())
         return;
     m_lastActive = window;
     if (auto *form = qobject_cast<Form *>(window))
@@ -49,7 +53,31 @@ bool FormManager::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Quit && watched == QCoreApplication::instance())
         m_quitting = true;
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
+        return swallowHeldKey(watched, static_cast<QKeyEvent *>(event));
+    if (event->type() == QEvent::ApplicationStateChange && QGuiApplication::applicationState() != Qt::ApplicationActive)
+        // A release that goes to another application never reaches this one.
+        m_heldKey = 0;
     return false;
+}
+
+bool FormManager::swallowHeldKey(QObject *watched, const QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
+        return false;
+    if (event->type() == QEvent::KeyRelease) {
+        if (!event->isAutoRepeat() && key == m_heldKey)
+            m_heldKey = 0;
+        return false;
+    }
+    if (key != m_heldKey) {
+        m_heldKey = key;
+        return false;
+    }
+    // Right after a press has moved the focus, Qt 6.4 on X11 hands the new focus widget the held
+    // key's repeats as fresh presses (isAutoRepeat() false): a button takes none of them.
+    return qobject_cast<QAbstractButton *>(watched) != nullptr;
 }
 
 void FormManager::handleCloseRequest(QCloseEvent *event) const

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QCloseEvent;
+class QKeyEvent;
 
 namespace ui {
 
@@ -40,6 +41,9 @@ public:
 private:
     QPointer<QWidget> m_lastActive;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // One press of Enter, keypad Enter or Space presses one button, however long the key is held.
+    bool swallowHeldKey(QObject *watched, const QKeyEvent *event);
+    int m_heldKey = 0;
 
     bool m_quitting = false;
     bool m_ended = false;

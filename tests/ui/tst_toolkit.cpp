@@ -105,6 +105,9 @@ private slots:
     void pictureButtonIsDrawnInItsOwnColour();
     void enterAndSpacePressTheFocusedButton_data();
     void enterAndSpacePressTheFocusedButton();
+    void heldKeyPressesOneButton_data();
+    void heldKeyPressesOneButton();
+    void activationOfAHiddenFormChangesNothing();
 };
 
 void TestToolkit::twipsBecomePixelsThroughTheDpi_data()
@@ -457,6 +460,51 @@ void TestToolkit::enterAndSpacePressTheFocusedButton()
         QTest::keyClick(form.front, Qt::Key(key), keyModifiers);
     }
     QCOMPARE(clicked.count(), clicks);
+}
+
+void TestToolkit::heldKeyPressesOneButton_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+}
+
+void TestToolkit::heldKeyPressesOneButton()
+{
+    QFETCH(int, key);
+    ui::FormManager manager;
+    ProbeForm form(manager);
+    form.Show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.front->setFocus();
+    QObject::connect(form.front, &QPushButton::clicked, form.back, [&form] { form.back->setFocus(); });
+    QSignalSpy frontClicked(form.front, &QPushButton::clicked);
+    QSignalSpy backClicked(form.back, &QPushButton::clicked);
+    // Repeats of a held key as X11 hands them on after the focus moved: fresh presses.
+    const auto press = [key] { QTest::keyPress(QApplication::focusWidget(), Qt::Key(key)); };
+    press();
+    press();
+    press();
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key(key));
+    QCOMPARE(frontClicked.count() + backClicked.count(), 1);
+    // Released, the key presses again.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCOMPARE(frontClicked.count() + backClicked.count(), 2);
+}
+
+void TestToolkit::activationOfAHiddenFormChangesNothing()
+{
+    ui::FormManager manager;
+    ProbeForm first(manager, QStringLiteral("first"));
+    ProbeForm second(manager, QStringLiteral("second"));
+    first.Show();
+    second.Show();
+    first.Hide();
+    // first's activation arrives late, after it was hidden; second's own then is no news.
+    manager.activated(&first);
+    manager.activated(&second);
+    QCOMPARE(first.activations, 1);
+    QCOMPARE(second.activations, 1);
 }
 
 QTEST_MAIN(TestToolkit)
