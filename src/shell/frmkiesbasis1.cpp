@@ -58,6 +58,7 @@ frmkiesbasis1::frmkiesbasis1(Windows &windows)
     : ui::Form(windows.forms(), QStringLiteral("frmkiesbasis1")), m_windows(windows)
 {
     createControls();
+    m_narrator.nameLevels();
     connectHandlers();
 }
 
@@ -105,6 +106,7 @@ void frmkiesbasis1::Form_Load()
 void frmkiesbasis1::Form_Activate()
 {
     centreAndFillTotal();
+    m_narrator.arrived();
 }
 
 void frmkiesbasis1::openLevel(const QString &windowName)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/choosernarrator.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 
@@ -33,4 +34,5 @@ private:
     void centreAndFillTotal();
 
     Windows &m_windows;
+    ChooserNarrator m_narrator{*this};
 };

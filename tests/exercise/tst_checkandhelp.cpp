@@ -49,6 +49,8 @@ private slots:
     void pointingAtButtonsWritesTheirHints();
     void refusalStaysUntilTheChildActs_data();
     void refusalStaysUntilTheChildActs();
+    void refusalEndsWithTheNextCheck();
+    void lateActivationOfTheHiddenChooserKeepsTheExercise();
 
 private:
     // Opens a level from the chooser and starts one exercise with the given numbers.
@@ -430,6 +432,31 @@ void TestCheckAndHelp::refusalStaysUntilTheChildActs()
     QTRY_COMPARE(screen.lblhulp(2).caption(), checkHint);
     QTest::mouseMove(screen.windowHandle(), bare);
     QTRY_COMPARE(screen.lblhulp(2).caption(), QString());
+}
+
+void TestCheckAndHelp::refusalEndsWithTheNextCheck()
+{
+    // A keyboard child moves no mouse to wipe the hint line.
+    ExerciseScreen &screen = startExercise(QStringLiteral("frmrekenrups200"), {150, 7});
+    type(screen, QStringLiteral("twaalf"), QStringLiteral("3"));
+    screen.cmdjuist->setFocus();
+    QTest::keyClick(screen.cmdjuist, Qt::Key_Return);
+    QCOMPARE(screen.lblhulp(2).caption(), refusal);
+    type(screen, QStringLiteral("21"), QStringLiteral("3"));
+    screen.cmdjuist->setFocus();
+    QTest::keyClick(screen.cmdjuist, Qt::Key_Return);
+    QCOMPARE(screen.lblhulp(2).caption(), QString());
+    QCOMPARE(screen.backColor(), ui::BgrColor(0x00FF00));
+}
+
+void TestCheckAndHelp::lateActivationOfTheHiddenChooserKeepsTheExercise()
+{
+    ExerciseScreen &screen = startExercise(QStringLiteral("frmrekenrups200"), {150, 7});
+    // The window system activates the chooser after it was hidden, and then the screen again.
+    program->forms().activated(&program->kiesbasis1());
+    program->forms().activated(&screen);
+    QCOMPARE(screen.lbldeeltal->caption(), QStringLiteral("150"));
+    QCOMPARE(screen.lblaantal->caption(), exercise::statistiektekst(1, 0, 0, 0));
 }
 
 QTEST_MAIN(TestCheckAndHelp)

@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
@@ -49,6 +50,8 @@ private slots:
     void newDivisionAndHelpStepsReachTheQuotientBox();
     void answersAndDecorationSayNothing();
     void informationScreenIsReadable();
+    void refusedBoxSaysWhyAndIsReadWhole();
+    void windowsAreFramesAndTheChooserTellsTheTotal();
 
 private:
     ExerciseScreen &open(const QString &window);
@@ -178,7 +181,8 @@ void TestAccessibility::chooserButtonsAreNamedByTheirCaptions()
     QCOMPARE(spoken(&chooser), QStringLiteral("kies een oefening"));
     for (const exercise::Level &level : exercise::levels()) {
         auto *button = chooser.findChild<QAbstractButton *>(QString::fromLatin1(level.chooserButton));
-        QCOMPARE(spoken(button), button->text().simplified());
+        // In words: no brackets or signs for a screen reader to read out as punctuation.
+        QVERIFY2(!spoken(button).contains(QRegularExpression(QStringLiteral("[()+:=]"))), qPrintable(spoken(button)));
         QCOMPARE(spoken(button), QString::fromUtf8(level.spokenName));
     }
     QCOMPARE(spoken(chooser.cmdeinde), QStringLiteral("stoppen"));
@@ -209,8 +213,12 @@ void TestAccessibility::verdictReachesTheFocusedControl()
     QWidget *focused = QApplication::focusWidget();
     QVERIFY(focused && focused != screen.cmdjuist);
     const QString expected =
-        QStringLiteral("%1, 122 : 5 = 24 rest 2 als quotiënt en rest").arg(right ? "goed" : "fout");
+        QStringLiteral("%1, 122 gedeeld door 5 is 24 rest 2 als quotiënt en rest").arg(right ? "goed" : "fout");
     QVERIFY2(heard(focused).contains(expected), qPrintable(heard(focused)));
+    // The counts of the visit come with it, for "where am I" too.
+    QVERIFY2(heard(focused).contains(right ? QStringLiteral("1 oefeningen, 0 fout, 1 goed, 0 keer hulp")
+                                           : QStringLiteral("1 oefeningen, 1 fout, 0 goed, 0 keer hulp")),
+             qPrintable(heard(focused)));
     QCOMPARE(spoken(screen.lbljuist, QAccessible::Description), expected);
     QCOMPARE(screen.backColor(), right ? 0x00FF00u : 0x0000FFu);
 
@@ -239,11 +247,13 @@ void TestAccessibility::newDivisionAndHelpStepsReachTheQuotientBox()
     screen.cmdcontrole1->setFocus();
     QTest::keyClick(screen.cmdcontrole1, Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), screen.txtquotient);
-    QCOMPARE(toldOnArrival, QStringLiteral("122 = 100 + 22"));
+    QCOMPARE(toldOnArrival, QStringLiteral("122 is 100 plus 22. 122 gedeeld door 5"));
 
     screen.cmdcontrole->setFocus();
     QTest::keyClick(screen.cmdcontrole, Qt::Key_Return);
-    QCOMPARE(toldOnArrival, QStringLiteral("( 100 : 5 ) en ( 22 : 5 )"));
+    // The newest help first, and still all the box was told before it.
+    QCOMPARE(toldOnArrival,
+             QStringLiteral("100 gedeeld door 5 en 22 gedeeld door 5. 122 is 100 plus 22. 122 gedeeld door 5"));
 }
 
 void TestAccessibility::answersAndDecorationSayNothing()
@@ -270,7 +280,7 @@ void TestAccessibility::informationScreenIsReadable()
 {
     program->kiesbasis1().cmdeinde_Click();
     auto &info = program->frminfo();
-    QCOMPARE(spoken(&info), QStringLiteral("over rekenrups"));
+    QCOMPARE(spoken(&info), QStringLiteral("over rekenrups: rekenrups stopt, tot ziens"));
     QCOMPARE(spoken(info.ProgressBar1), QStringLiteral("het programma sluit af"));
     const QString bar = spoken(info.StatusBar1);
     QVERIFY2(bar.startsWith(QStringLiteral("Tobbelwerk,educatieve software voor de basisschool, ")), qPrintable(bar));
@@ -279,6 +289,42 @@ void TestAccessibility::informationScreenIsReadable()
     info.Timer1_Timer();
     info.Timer1_Timer();
     QCOMPARE(spoken(info.StatusBar1), bar);
+}
+
+void TestAccessibility::refusedBoxSaysWhyAndIsReadWhole()
+{
+    ExerciseScreen &screen = open(QStringLiteral("frmrekenrups200"));
+    queue(screen, 122, 5);
+    QTest::mouseClick(screen.cmdstart, Qt::LeftButton);
+    QTest::keyClicks(screen.txtquotient, QStringLiteral("36"));
+    QTest::keyClicks(screen.txtrest, QStringLiteral("x"));
+    screen.cmdjuist->setFocus();
+    QTest::keyClick(screen.cmdjuist, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), screen.txtrest);
+    QCOMPARE(spoken(screen.txtrest, QAccessible::Description), QStringLiteral("vul een getal in en klik opnieuw"));
+    QTest::keyClick(screen.txtrest, Qt::Key_Backspace);
+    QCOMPARE(spoken(screen.txtrest, QAccessible::Description), QString());
+
+    // One run of text attributes over the whole text, from wherever it is asked.
+    QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(screen.txtquotient)->textInterface();
+    QVERIFY(text);
+    QCOMPARE(text->text(0, text->characterCount()), QStringLiteral("36"));
+    int start = -1;
+    int end = -1;
+    text->attributes(1, &start, &end);
+    QCOMPARE(std::pair(start, end), std::pair(0, 2));
+}
+
+void TestAccessibility::windowsAreFramesAndTheChooserTellsTheTotal()
+{
+    ExerciseScreen &screen = open(QStringLiteral("frmrekenrups200"));
+    frmkiesbasis1 &chooser = program->kiesbasis1();
+    for (QWidget *window : {static_cast<QWidget *>(&screen), static_cast<QWidget *>(&chooser)})
+        QCOMPARE(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Window);
+    screen.totaaljuist = 4;
+    QTest::mouseClick(screen.cmdstop, Qt::LeftButton);
+    const QString heardOnArrival = spoken(chooser.focusWidget(), QAccessible::Description);
+    QCOMPARE(heardOnArrival, chooser.Label1->caption() + QStringLiteral(" 4"));
 }
 
 QTEST_MAIN(TestAccessibility)
