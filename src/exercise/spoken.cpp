@@ -37,7 +37,7 @@ QString spokenSplit(const QString &left, const QString &right)
 
 QString spokenStatistics(basic::Int16 oefeningen, basic::Int16 fouten, basic::Int16 juist, basic::Int16 hulp)
 {
-    return QStringLiteral("%1 oefeningen, %2 fout, %3 goed, %4 keer hulp")
+    return QStringLiteral("oefeningen %1, fouten %2, juist %3, hulp %4")
         .arg(basic::toText(oefeningen), basic::toText(fouten), basic::toText(juist), basic::toText(hulp));
 }
 

@@ -17,7 +17,8 @@ QString spokenDivision(basic::Int16 deeltal, basic::Int16 deler);
 // door 5"; one of them alone when the other caption is empty.
 QString spokenSplit(const QString &left, const QString &right);
 
-// The four counts of a visit in short words: "3 oefeningen, 1 fout, 2 goed, 0 keer hulp".
+// The four counts of a visit in short words, as the screen names them: "oefeningen 3, fouten 1,
+// juist 2, hulp 0".
 QString spokenStatistics(basic::Int16 oefeningen, basic::Int16 fouten, basic::Int16 juist, basic::Int16 hulp);
 
 } // namespace exercise

@@ -67,17 +67,27 @@ bool FormManager::swallowHeldKey(QObject *watched, const QKeyEvent *event)
     if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
         return false;
     if (event->type() == QEvent::KeyRelease) {
-        if (!event->isAutoRepeat() && key == m_heldKey)
+        if (!event->isAutoRepeat() && key == m_heldKey) {
             m_heldKey = 0;
+            m_releasedAt = event->timestamp();
+        }
         return false;
     }
-    if (key != m_heldKey) {
-        m_heldKey = key;
+    // A press passes the window before it reaches the focus widget: only a button's counts.
+    if (!qobject_cast<QAbstractButton *>(watched))
         return false;
-    }
-    // Right after a press has moved the focus, Qt 6.4 on X11 hands the new focus widget the held
-    // key's repeats as fresh presses (isAutoRepeat() false): a button takes none of them.
-    return qobject_cast<QAbstractButton *>(watched) != nullptr;
+    // X11 repeats a held key as a release and a press of the same moment; Qt 6.4 marks the pair
+    // as a repeat only when the press is already queued, which it is not when the first press's
+    // handler took long, as one that moves the focus to another window does.
+    // A release that went to a window hidden meanwhile never arrives, so a key counts as held only
+    // for as long as the window system waits before its first repeat.
+    constexpr quint64 longestRepeatDelayMs = 1000;
+    const quint64 at = event->timestamp();
+    const bool repeat =
+        (key == m_heldKey && at - m_pressedAt < longestRepeatDelayMs) || (at != 0 && at == m_releasedAt);
+    m_heldKey = key;
+    m_pressedAt = at;
+    return repeat;
 }
 
 void FormManager::handleCloseRequest(QCloseEvent *event) const

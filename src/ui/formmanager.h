@@ -44,6 +44,8 @@ private:
     // One press of Enter, keypad Enter or Space presses one button, however long the key is held.
     bool swallowHeldKey(QObject *watched, const QKeyEvent *event);
     int m_heldKey = 0;
+    quint64 m_pressedAt = 0;
+    quint64 m_releasedAt = 0;
 
     bool m_quitting = false;
     bool m_ended = false;

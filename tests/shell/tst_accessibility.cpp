@@ -216,8 +216,8 @@ void TestAccessibility::verdictReachesTheFocusedControl()
         QStringLiteral("%1, 122 gedeeld door 5 is 24 rest 2 als quotiënt en rest").arg(right ? "goed" : "fout");
     QVERIFY2(heard(focused).contains(expected), qPrintable(heard(focused)));
     // The counts of the visit come with it, for "where am I" too.
-    QVERIFY2(heard(focused).contains(right ? QStringLiteral("1 oefeningen, 0 fout, 1 goed, 0 keer hulp")
-                                           : QStringLiteral("1 oefeningen, 1 fout, 0 goed, 0 keer hulp")),
+    QVERIFY2(heard(focused).contains(right ? QStringLiteral("oefeningen 1, fouten 0, juist 1, hulp 0")
+                                           : QStringLiteral("oefeningen 1, fouten 1, juist 0, hulp 0")),
              qPrintable(heard(focused)));
     QCOMPARE(spoken(screen.lbljuist, QAccessible::Description), expected);
     QCOMPARE(screen.backColor(), right ? 0x00FF00u : 0x0000FFu);
