@@ -5,8 +5,12 @@
 
 #include <QApplication>
 
-ChooserNarrator::ChooserNarrator(QWidget &chooser) : m_chooser(chooser)
+ChooserNarrator::ChooserNarrator(QWidget &chooser) : m_chooser(chooser) {}
+
+ChooserNarrator::~ChooserNarrator()
 {
+    // The chooser outlives this member while it deletes its buttons, which moves the focus.
+    QObject::disconnect(m_leaving);
 }
 
 void ChooserNarrator::nameLevels()
@@ -16,7 +20,7 @@ void ChooserNarrator::nameLevels()
         m_chooser.findChild<QWidget *>(QString::fromLatin1(level.chooserButton))
             ->setAccessibleName(QString::fromUtf8(level.spokenName));
     // The total is news on arrival only; the control that told it says it no more once left.
-    QObject::connect(qApp, &QApplication::focusChanged, &m_chooser, [this](QWidget *old, QWidget *) {
+    m_leaving = QObject::connect(qApp, &QApplication::focusChanged, &m_chooser, [this](QWidget *old, QWidget *) {
         if (old && old == m_told) {
             old->setAccessibleDescription(QString());
             m_told = nullptr;

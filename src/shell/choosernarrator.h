@@ -8,6 +8,9 @@
 class ChooserNarrator {
 public:
     explicit ChooserNarrator(QWidget &chooser);
+    ~ChooserNarrator();
+    ChooserNarrator(const ChooserNarrator &) = delete;
+    ChooserNarrator &operator=(const ChooserNarrator &) = delete;
 
     // Once the level buttons exist.
     void nameLevels();
@@ -17,4 +20,5 @@ public:
 private:
     QWidget &m_chooser;
     QPointer<QWidget> m_told;
+    QMetaObject::Connection m_leaving;
 };

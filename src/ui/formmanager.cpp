@@ -3,6 +3,7 @@
 #include "ui/form.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -70,6 +71,7 @@ bool FormManager::swallowHeldKey(QObject *watched, const QKeyEvent *event)
         if (!event->isAutoRepeat() && key == m_heldKey) {
             m_heldKey = 0;
             m_releasedAt = event->timestamp();
+            m_releaseClock.start();
         }
         return false;
     }
@@ -83,8 +85,13 @@ bool FormManager::swallowHeldKey(QObject *watched, const QKeyEvent *event)
     // for as long as the window system waits before its first repeat.
     constexpr quint64 longestRepeatDelayMs = 1000;
     const quint64 at = event->timestamp();
-    const bool repeat =
-        (key == m_heldKey && at - m_pressedAt < longestRepeatDelayMs) || (at != 0 && at == m_releasedAt);
+    // With a screen reader listening, Qt's AT-SPI bridge passes keys on only once the screen reader
+    // has seen them, as copies without the window system's time: a pair then comes back to back.
+    constexpr qint64 pairGapMs = 30;
+    const bool pair = at != 0
+                          ? at == m_releasedAt
+                          : QAccessible::isActive() && m_releaseClock.isValid() && m_releaseClock.elapsed() < pairGapMs;
+    const bool repeat = (key == m_heldKey && at - m_pressedAt < longestRepeatDelayMs) || pair;
     m_heldKey = key;
     m_pressedAt = at;
     return repeat;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 
@@ -46,6 +47,7 @@ private:
     int m_heldKey = 0;
     quint64 m_pressedAt = 0;
     quint64 m_releasedAt = 0;
+    QElapsedTimer m_releaseClock;
 
     bool m_quitting = false;
     bool m_ended = false;
