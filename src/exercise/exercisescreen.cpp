@@ -4,6 +4,7 @@
 #include "check/answer.h"
 #include "exercise/draw.h"
 #include "exercise/exercisedesign.h"
+#include "exercise/narrator.h"
 #include "exercise/spoken.h"
 #include "exercise/statistics.h"
 #include "help/splithelp.h"
@@ -20,10 +21,11 @@ constexpr ui::BgrColor red = 0x0000FF;
 } // namespace
 
 ExerciseScreen::ExerciseScreen(WindowDirectory &windows, const exercise::Level &level)
-    : ui::Form(windows.forms(), QString::fromLatin1(level.windowName)), m_windows(windows), m_level(level)
+    : ui::Form(windows.forms(), QString::fromLatin1(level.windowName)), m_windows(windows), m_level(level),
+      m_narrator(*this, level)
 {
     createControls();
-    nameForScreenReaders();
+    m_narrator.nameControls(startHint());
     connectHandlers();
 }
 
@@ -47,22 +49,6 @@ void ExerciseScreen::createControls()
     lbldeeltal = controls.get<ui::Label>("lbldeeltal");
     lblquotient = controls.get<ui::Label>("lblquotient");
     lblhulp = controls.array<ui::Label>("lblhulp");
-}
-
-void ExerciseScreen::nameForScreenReaders()
-{
-    for (ui::Label *answer : {lblquotient, lblrest, lblprodukt})
-        answer->keepCaptionFromScreenReaders();
-    tellScreenReaders(cmdjuist, check::checkHint());
-    txtquotient->setAccessibleName(lblhulp(3).caption());
-    txtrest->setAccessibleName(lblhulp(4).caption());
-    lbldeeltal->setSpokenName(QStringLiteral("deeltal"));
-    lbldeler->setSpokenName(QStringLiteral("deler"));
-    lbljuist->setSpokenName(QStringLiteral("uitkomst"));
-    lblaantal->setSpokenName(QStringLiteral("score"));
-    for (int index : {0, 1, 7})
-        lblhulp(index).setSpokenName(QStringLiteral("hulp"));
-    lblhulp(2).setSpokenName(QStringLiteral("tip"));
 }
 
 void ExerciseScreen::connectHandlers()
@@ -128,11 +114,7 @@ void ExerciseScreen::wisscherm()
     quotient = 0;
     rest = 0;
     produkt = 0;
-    // What a screen reader was told of the last exercise goes with it.
-    for (QWidget *control : {static_cast<QWidget *>(txtquotient), static_cast<QWidget *>(txtrest),
-                             static_cast<QWidget *>(lbljuist), static_cast<QWidget *>(cmdstop)})
-        tellScreenReaders(control, QString());
-    tellScreenReaders(cmdstart, startHint());
+    m_narrator.reset();
 }
 
 void ExerciseScreen::cmdstart_Click()
@@ -142,16 +124,15 @@ void ExerciseScreen::cmdstart_Click()
     m_windows.random().reseedFromClock();
     const exercise::Division drawn = exercise::drawDivision(m_level.draw, m_windows.random());
 
-    m_refusalShown = false;
+    endRefusal();
     lbljuist->setCaption(QString());
     setBackColor(exercise::neutralBackground);
     for (int index : m_level.startEmptiesHulp)
         lblhulp(index).setCaption(QString());
     cmdcontrole1->show();
+    m_narrator.newDivision(drawn.deeltal, drawn.deler);
     // Orca takes a text change on a box for the focus arriving there, and then keeps quiet when it
     // does arrive: the boxes are emptied once the focus is in the quotient box.
-    tellScreenReaders(txtquotient, exercise::spokenDivision(drawn.deeltal, drawn.deler));
-    tellScreenReaders(txtrest, QString());
     txtquotient->setFocus(Qt::OtherFocusReason);
     txtquotient->clear();
     txtrest->clear();
@@ -175,21 +156,6 @@ void ExerciseScreen::cmdstart_Click()
     lblquotient->setCaption(basic::toText(quotient));
     lblrest->setCaption(basic::toText(rest));
     lblprodukt->setCaption(basic::toText(produkt));
-    describeHelpButtons();
-}
-
-void ExerciseScreen::tellScreenReaders(QWidget *control, const QString &text)
-{
-    control->setAccessibleDescription(text.simplified());
-}
-
-void ExerciseScreen::describeHelpButtons()
-{
-    // Keyboard users never see the hints the mouse brings up; a screen reader reads them here.
-    if (const auto hint = help::helpHint(help::Step::One, deeltal, deler, true))
-        tellScreenReaders(cmdcontrole1, hint->text);
-    if (const auto hint = help::helpHint(help::Step::Two, deeltal, deler, m_level.step2HintStrict))
-        tellScreenReaders(cmdcontrole, hint->text);
 }
 
 QString ExerciseScreen::startHint()
@@ -233,13 +199,22 @@ void ExerciseScreen::txtrest_DblClick()
     txtrest->clear();
 }
 
+void ExerciseScreen::endRefusal()
+{
+    if (lblhulp(2).caption() == check::refusalHint())
+        lblhulp(2).setCaption(QString());
+    m_refusalShown = false;
+}
+
 void ExerciseScreen::cmdjuist_Click()
 {
-    m_refusalShown = false;
+    endRefusal();
     const check::CheckResult result = check::checkAnswer(txtquotient->text(), txtrest->text(), quotient, rest);
     if (result.verdict == check::Verdict::Refused) {
         // Text that is no number changes nothing: the child corrects it and checks again.
-        (result.refusedBox == check::AnswerBox::Quotient ? txtquotient : txtrest)->setFocus(Qt::OtherFocusReason);
+        ui::TextBox *refused = result.refusedBox == check::AnswerBox::Quotient ? txtquotient : txtrest;
+        m_narrator.refused(refused, check::refusalHint());
+        refused->setFocus(Qt::OtherFocusReason);
         lblhulp(2).setCaption(check::refusalHint());
         m_refusalShown = true;
         return;
@@ -258,19 +233,13 @@ void ExerciseScreen::cmdjuist_Click()
         lbljuist->setCaption(solution);
     }
     showStatistics();
-    // The colour alone says nothing to a blind or colour-blind child; the focus, which hiding
-    // cmdjuist moves on, lands on a control that says the verdict.
-    const QString verdict = check::spokenVerdict(result.verdict, solution);
-    tellScreenReaders(lbljuist, verdict);
-    tellScreenReaders(cmdstop, verdict);
     cmdcontrole->hide();
     cmdstart->show();
     cmdstop->show();
     cmdjuist->hide();
-    if (QWidget *focused = focusWidget(); focused == cmdstart)
-        tellScreenReaders(cmdstart, verdict + u' ' + startHint());
-    else if (focused && focused != cmdcontrole1)
-        tellScreenReaders(focused, verdict);
+    // The colour alone says nothing to a blind or colour-blind child.
+    m_narrator.verdict(result.verdict, solution,
+                       exercise::spokenStatistics(aantaloefeningen, aantalfouten, aantaljuist, aantalhulp));
 }
 
 void ExerciseScreen::cmdjuist_MouseMove()
@@ -296,8 +265,7 @@ void ExerciseScreen::cmdcontrole1_Click()
     aantalhulp = basic::countUp(aantalhulp);
     showStatistics();
     // Hiding this button moves the focus on to the quotient box, which then says the split.
-    if (!step.splitLine.isEmpty())
-        tellScreenReaders(txtquotient, step.splitLine);
+    m_narrator.split(step.splitLine);
     cmdcontrole1->hide();
 }
 
@@ -306,7 +274,7 @@ void ExerciseScreen::cmdcontrole_Click()
     // The smaller divisions are worked out first, so the quotient box says them as the focus arrives.
     const auto split = help::helpStep2(deeltal, deler, quotient, m_level.step2LastTensEntry);
     if (split)
-        tellScreenReaders(txtquotient, exercise::spokenSplit(split->left, split->right));
+        m_narrator.split(split->left, split->right);
     txtquotient->setFocus(Qt::OtherFocusReason);
     aantalhulp = basic::countUp(aantalhulp);
     showStatistics();

@@ -2,6 +2,7 @@
 
 #include "basic/int16.h"
 #include "exercise/level.h"
+#include "exercise/narrator.h"
 #include "help/splithelp.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -40,16 +41,14 @@ private:
     void showStatistics();
 
     void createControls();
-    void nameForScreenReaders();
     void connectHandlers();
     void showSplit(const help::SplitCaptions &split);
     void showHelpHint(help::Step step, bool strict);
     // The hint line as the mouse moves: kept while it shows why an answer was refused.
     void showHoverHint(const QString &hint);
     static QString startHint();
-    // What a screen reader says of a control besides its name, blanks folded.
-    static void tellScreenReaders(QWidget *control, const QString &text);
-    void describeHelpButtons();
+    // The refusal's reason leaves the hint line with the refusal: at the next start or check.
+    void endRefusal();
     void takeOverTotal();
 
     basic::Int16 totaaljuist = 0;
@@ -82,4 +81,5 @@ private:
     WindowDirectory &m_windows;
     const exercise::Level &m_level;
     bool m_refusalShown = false;
+    exercise::Narrator m_narrator;
 };

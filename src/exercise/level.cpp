@@ -12,7 +12,7 @@ namespace {
 std::vector<Level> buildLevels()
 {
     return {
-        {.windowName = "frmrekenrups100", .chooserButton = "cmd100", .spokenName = "deeltal tot 100 (rest)",
+        {.windowName = "frmrekenrups100", .chooserButton = "cmd100", .spokenName = "deeltal tot 100, met rest",
          .draw = {.dividend = DirectDividend{.k = 89, .above = 20, .below = 100}},
          .startEmptiesHulp = {0, 1, 5, 6, 7}, .startShowsCmdcontrole = false,
          .step2HidesCmdcontrole = true, .step2HintStrict = true,
@@ -31,14 +31,14 @@ std::vector<Level> buildLevels()
          .designChanges = {{.name = "cmdjuist", .left = 6600}, {.name = "cmdstart", .left = 2280}}},
         {.windowName = "frmrekenrups400", .chooserButton = "cmd400", .spokenName = "deeltal van 300 tot 400",
          .draw = {.dividend = DirectDividend{.k = 400, .above = 300}}},
-        {.windowName = "frmrekenrups500", .chooserButton = "cmd500", .spokenName = "deeltal van 400 tot 500 (rest)",
+        {.windowName = "frmrekenrups500", .chooserButton = "cmd500", .spokenName = "deeltal van 400 tot 500, met rest",
          .draw = {.dividend = DirectDividend{.k = 500, .above = 400}}},
-        {.windowName = "frmrekenrups999", .chooserButton = "cmd999", .spokenName = "deeltal tot 999 (rest)",
+        {.windowName = "frmrekenrups999", .chooserButton = "cmd999", .spokenName = "deeltal tot 999, met rest",
          .draw = {.dividend = DirectDividend{.k = 1000, .above = 101}}},
-        {.windowName = "frmrekenrupseven", .chooserButton = "cmdplus", .spokenName = "rest is 0 (tot 100+)",
+        {.windowName = "frmrekenrupseven", .chooserButton = "cmdplus", .spokenName = "rest is 0, tot 100 plus",
          .draw = {.dividend = QuotientDigits{.tensK = 5, .unitsK = 9, .redrawAbove = 100}, .divisor = {.n = 4, .above = 2, .below = 5}},
          .startFillsRest = true, .step2LastTensEntry = 6},
-        {.windowName = "frmrekenrupsevenhoog", .chooserButton = "cmdplustrain", .spokenName = "rest is 0 (boven 100+)",
+        {.windowName = "frmrekenrupsevenhoog", .chooserButton = "cmdplustrain", .spokenName = "rest is 0, boven 100 plus",
          .draw = {.dividend = QuotientDigits{.tensK = 9, .unitsK = 9}},
          .startFillsRest = true,
          .designChanges = {{.name = "cmdstop", .left = 4560}}},

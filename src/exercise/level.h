@@ -50,8 +50,8 @@ struct Level {
     const char *windowName = "";
     // The button of the chooser that opens this screen.
     const char *chooserButton = "";
-    // What a screen reader calls the window, whose caption is "rekenrups" on every level: what
-    // the chooser's button for it says.
+    // What a screen reader calls the window, whose caption is "rekenrups" on every level, and the
+    // chooser's button for it: the button's caption in words, without its brackets and signs.
     const char *spokenName = "";
     DrawRule draw{};
 

@@ -1,19 +1,44 @@
 #include "exercise/spoken.h"
 
+#include <QStringList>
+
 namespace exercise {
+
+QString spokenWords(const QString &caption)
+{
+    QStringList words;
+    for (QString word : caption.simplified().split(u' ', Qt::SkipEmptyParts)) {
+        word.remove(u'(').remove(u')');
+        if (word == u":")
+            word = QStringLiteral("gedeeld door");
+        else if (word == u"=")
+            word = QStringLiteral("is");
+        else if (word.endsWith(u'+'))
+            word = (word.chopped(1) + QStringLiteral(" plus")).trimmed();
+        if (!word.isEmpty())
+            words << word;
+    }
+    return words.join(u' ');
+}
 
 QString spokenDivision(basic::Int16 deeltal, basic::Int16 deler)
 {
-    return basic::toText(deeltal) + QStringLiteral(" gedeeld door ") + basic::toText(deler);
+    return spokenWords(basic::toText(deeltal) + QStringLiteral(" : ") + basic::toText(deler));
 }
 
 QString spokenSplit(const QString &left, const QString &right)
 {
-    const QString first = left.simplified();
-    const QString second = right.simplified();
+    const QString first = spokenWords(left);
+    const QString second = spokenWords(right);
     if (first.isEmpty() || second.isEmpty())
         return first + second;
     return first + QStringLiteral(" en ") + second;
+}
+
+QString spokenStatistics(basic::Int16 oefeningen, basic::Int16 fouten, basic::Int16 juist, basic::Int16 hulp)
+{
+    return QStringLiteral("oefeningen %1, fouten %2, juist %3, hulp %4")
+        .arg(basic::toText(oefeningen), basic::toText(fouten), basic::toText(juist), basic::toText(hulp));
 }
 
 } // namespace exercise

@@ -74,9 +74,10 @@ frminfo::frminfo(WindowDirectory &windows) : ui::Form(windows.forms(), QStringLi
 
 void frminfo::createControls()
 {
-    // A fixed panel in the main window: an empty caption and no title bar.
+    // A fixed panel in the main window: an empty caption and no title bar. It shows only as the
+    // program ends, and its name is all a screen reader says of it, so the name tells the end.
     const ui::Controls controls = ui::buildWindow(*this,
-                                                  {.spoken = "over rekenrups",
+                                                  {.spoken = "over rekenrups: rekenrups stopt, tot ziens",
                                                    .document = true,
                                                    .clientWidth = 10185,
                                                    .clientHeight = 5925,

@@ -58,6 +58,7 @@ frmkiesbasis1::frmkiesbasis1(Program &windows)
     : ui::Form(windows.forms(), QStringLiteral("frmkiesbasis1")), m_windows(windows)
 {
     createControls();
+    m_narrator.nameLevels();
     connectHandlers();
 }
 
@@ -107,6 +108,7 @@ void frmkiesbasis1::Form_Load()
 void frmkiesbasis1::Form_Activate()
 {
     centreAndFillTotal();
+    m_narrator.arrived();
 }
 
 basic::Int16 frmkiesbasis1::runningTotal() const

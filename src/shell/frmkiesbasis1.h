@@ -1,6 +1,7 @@
 #pragma once
 
 #include "basic/int16.h"
+#include "shell/choosernarrator.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 
@@ -36,4 +37,5 @@ private:
     std::vector<ui::Picture *> ring;
 
     Program &m_windows;
+    ChooserNarrator m_narrator{*this};
 };

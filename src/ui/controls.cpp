@@ -40,25 +40,119 @@ public:
     }
 };
 
-QAccessibleInterface *labelsAndPictures(const QString &className, QObject *object)
+// A text box as a screen reader reads it back: Qt 6.4's own line-edit interface reports text
+// attribute runs of length 0, from which Orca reads "36" as "3" and a lone "0" as nothing.
+class TextBoxAccessible : public QAccessibleWidget,
+                          public QAccessibleTextInterface,
+                          public QAccessibleEditableTextInterface {
+public:
+    explicit TextBoxAccessible(TextBox *box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        if (type == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.editable = !box()->isReadOnly();
+        state.selectableText = true;
+        return state;
+    }
+    QString text(QAccessible::Text text) const override
+    {
+        return text == QAccessible::Value ? box()->text() : QAccessibleWidget::text(text);
+    }
+
+    QString text(int startOffset, int endOffset) const override
+    {
+        return box()->text().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(box()->text().size()); }
+    // One run without attributes over the whole text.
+    QString attributes(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+    int cursorPosition() const override { return box()->cursorPosition(); }
+    void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+    int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+    void selection(int index, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+        if (index == 0 && box()->hasSelectedText()) {
+            *startOffset = box()->selectionStart();
+            *endOffset = box()->selectionEnd();
+        }
+    }
+    void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
+    void removeSelection(int) override { box()->deselect(); }
+    void setSelection(int, int startOffset, int endOffset) override
+    {
+        box()->setSelection(startOffset, endOffset - startOffset);
+    }
+    QRect characterRect(int offset) const override
+    {
+        const QFontMetrics metrics = box()->fontMetrics();
+        const QString text = box()->text();
+        const int left =
+            (box()->width() - metrics.horizontalAdvance(text)) / 2 + metrics.horizontalAdvance(text.left(offset));
+        const QRect local(left, (box()->height() - metrics.height()) / 2,
+                          metrics.horizontalAdvance(text.mid(offset, 1)), metrics.height());
+        return local.translated(box()->mapToGlobal(QPoint(0, 0)));
+    }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        return box()->cursorPositionAt(box()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int, int) override {}
+
+    void deleteText(int startOffset, int endOffset) override { replaceText(startOffset, endOffset, {}); }
+    void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
+    void replaceText(int startOffset, int endOffset, const QString &text) override
+    {
+        box()->setText(box()->text().replace(startOffset, endOffset - startOffset, text));
+    }
+
+private:
+    TextBox *box() const { return static_cast<TextBox *>(widget()); }
+};
+
+// A form that is a window of its own; Qt would give it the role of a mere pane ("filler").
+class FormAccessible : public QAccessibleWidget {
+public:
+    explicit FormAccessible(QWidget *form) : QAccessibleWidget(form, QAccessible::Window) {}
+};
+
+QAccessibleInterface *ownAccessibility(const QString &className, QObject *object)
 {
     if (className == u"ui::Picture")
         return new PictureAccessible(static_cast<QWidget *>(object));
     if (className == u"ui::Label")
         return new LabelAccessible(static_cast<Label *>(object));
+    if (className == u"ui::TextBox")
+        return new TextBoxAccessible(static_cast<TextBox *>(object));
+    if (className == u"ui::Form" && static_cast<QWidget *>(object)->isWindow())
+        return new FormAccessible(static_cast<QWidget *>(object));
     return nullptr;
 }
 
-void installAccessibleLabelsAndPictures()
+} // namespace
+
+void installOwnAccessibility()
 {
     static const bool installed = [] {
-        QAccessible::installFactory(labelsAndPictures);
+        QAccessible::installFactory(ownAccessibility);
         return true;
     }();
     Q_UNUSED(installed);
 }
-
-} // namespace
 
 void claimMouseMoves(QWidget *control)
 {
@@ -97,7 +191,7 @@ void setForeColor(QWidget *control, BgrColor color)
 
 Label::Label(QWidget *parent) : QLabel(parent)
 {
-    installAccessibleLabelsAndPictures();
+    installOwnAccessibility();
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setAlignment(Qt::AlignTop | Qt::AlignHCenter);
@@ -146,7 +240,7 @@ void Label::mouseMoveEvent(QMouseEvent *event)
 
 Picture::Picture(QWidget *parent) : QLabel(parent)
 {
-    installAccessibleLabelsAndPictures();
+    installOwnAccessibility();
     setAlignment(Qt::AlignTop | Qt::AlignLeft);
     setFocusPolicy(Qt::NoFocus);
     claimMouseMoves(this);
@@ -177,6 +271,7 @@ void Picture::mouseMoveEvent(QMouseEvent *event)
 
 TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
 {
+    installOwnAccessibility();
     setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     setFocusPolicy(Qt::StrongFocus);
     claimMouseMoves(this);

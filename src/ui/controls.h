@@ -21,6 +21,10 @@ void claimMouseMoves(QWidget *control);
 
 void setBackColor(QWidget *control, BgrColor color);
 
+// What screen readers find of labels, pictures, text boxes and windows; every control and form
+// installs it before Qt makes an interface for it.
+void installOwnAccessibility();
+
 // An icon from the resources, read once: QIcon reads every image of an icon file anew each time.
 QIcon cachedIcon(const QString &resource);
 void setForeColor(QWidget *control, BgrColor color);

@@ -1,6 +1,7 @@
 #include "ui/form.h"
 
 #include "ui/classicedge.h"
+#include "ui/controls.h"
 #include "ui/formmanager.h"
 
 #include <QCloseEvent>
@@ -54,6 +55,7 @@ private:
 
 Form::Form(FormManager &manager, const QString &name) : m_manager(manager)
 {
+    installOwnAccessibility();
     setObjectName(name);
     setWindowFlag(Qt::Window);
     setMouseTracking(true);

@@ -2,9 +2,12 @@
 
 #include "ui/form.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QSessionManager>
 
 namespace ui {
@@ -38,7 +41,9 @@ void FormManager::shown(Form *form)
 
 void FormManager::activated(QWidget *window)
 {
-    if (!window || window == m_lastActive)
+    // The window system may activate a window after the program has hidden it again; counting that
+    // would make the window shown next look reached from another window, and reset it.
+    if (!window || window == m_lastActive || !window->isVisible())
         return;
     m_lastActive = window;
     if (auto *form = qobject_cast<Form *>(window))
@@ -49,7 +54,47 @@ bool FormManager::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Quit && watched == QCoreApplication::instance())
         m_quitting = true;
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
+        return swallowHeldKey(watched, static_cast<QKeyEvent *>(event));
+    if (event->type() == QEvent::ApplicationStateChange && QGuiApplication::applicationState() != Qt::ApplicationActive)
+        // A release that goes to another application never reaches this one.
+        m_heldKey = 0;
     return false;
+}
+
+bool FormManager::swallowHeldKey(QObject *watched, const QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
+        return false;
+    if (event->type() == QEvent::KeyRelease) {
+        if (!event->isAutoRepeat() && key == m_heldKey) {
+            m_heldKey = 0;
+            m_releasedAt = event->timestamp();
+            m_releaseClock.start();
+        }
+        return false;
+    }
+    // A press passes the window before it reaches the focus widget: only a button's counts.
+    if (!qobject_cast<QAbstractButton *>(watched))
+        return false;
+    // X11 repeats a held key as a release and a press of the same moment; Qt 6.4 marks the pair
+    // as a repeat only when the press is already queued, which it is not when the first press's
+    // handler took long, as one that moves the focus to another window does.
+    // A release that went to a window hidden meanwhile never arrives, so a key counts as held only
+    // for as long as the window system waits before its first repeat.
+    constexpr quint64 longestRepeatDelayMs = 1000;
+    const quint64 at = event->timestamp();
+    // With a screen reader listening, Qt's AT-SPI bridge passes keys on only once the screen reader
+    // has seen them, as copies without the window system's time: a pair then comes back to back.
+    constexpr qint64 pairGapMs = 30;
+    const bool pair = at != 0
+                          ? at == m_releasedAt
+                          : QAccessible::isActive() && m_releaseClock.isValid() && m_releaseClock.elapsed() < pairGapMs;
+    const bool repeat = (key == m_heldKey && at - m_pressedAt < longestRepeatDelayMs) || pair;
+    m_heldKey = key;
+    m_pressedAt = at;
+    return repeat;
 }
 
 void FormManager::handleCloseRequest(QCloseEvent *event) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 
@@ -8,6 +9,7 @@
 #include <functional>
 
 class QCloseEvent;
+class QKeyEvent;
 
 namespace ui {
 
@@ -38,6 +40,12 @@ public:
 private:
     QPointer<QWidget> m_lastActive;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // One press of Enter, keypad Enter or Space presses one button, however long the key is held.
+    bool swallowHeldKey(QObject *watched, const QKeyEvent *event);
+    int m_heldKey = 0;
+    quint64 m_pressedAt = 0;
+    quint64 m_releasedAt = 0;
+    QElapsedTimer m_releaseClock;
 
     bool m_quitting = false;
     bool m_ended = false;

@@ -16,4 +16,4 @@ start_accessibility
 start_program "$program"
 xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
 "$python" "$here/accessible.py"
-echo "PASS: names, the division, the verdicts, help step 1 and silent hidden answers and pictures over AT-SPI"
+echo "PASS: names, window roles, the division, the verdicts, help step 1, a refusal, a box read back whole, the total, a held Enter and silent hidden answers and pictures over AT-SPI"

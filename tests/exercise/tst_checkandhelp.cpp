@@ -44,6 +44,8 @@ private slots:
     void pointingAtButtonsWritesTheirHints();
     void refusalStaysUntilTheChildActs_data();
     void refusalStaysUntilTheChildActs();
+    void refusalEndsWithTheNextCheck();
+    void lateActivationOfTheHiddenChooserKeepsTheExercise();
 };
 
 void TestCheckAndHelp::init()
@@ -357,6 +359,32 @@ void TestCheckAndHelp::refusalStaysUntilTheChildActs()
     QTRY_COMPARE(caption(screen, "lblhulp", 2), checkHint);
     QTest::mouseMove(screen.windowHandle(), bare);
     QTRY_COMPARE(caption(screen, "lblhulp", 2), QString());
+}
+
+void TestCheckAndHelp::refusalEndsWithTheNextCheck()
+{
+    // A keyboard child moves no mouse to wipe the hint line.
+    ExerciseScreen &screen = startExercise(QStringLiteral("frmrekenrups200"), {150, 7});
+    auto *cmdjuist = control(screen, "cmdjuist");
+    type(screen, QStringLiteral("twaalf"), QStringLiteral("3"));
+    cmdjuist->setFocus();
+    QTest::keyClick(cmdjuist, Qt::Key_Return);
+    QCOMPARE(caption(screen, "lblhulp", 2), refusal);
+    type(screen, QStringLiteral("21"), QStringLiteral("3"));
+    cmdjuist->setFocus();
+    QTest::keyClick(cmdjuist, Qt::Key_Return);
+    QCOMPARE(caption(screen, "lblhulp", 2), QString());
+    QCOMPARE(screen.backColor(), 0x00FF00u);
+}
+
+void TestCheckAndHelp::lateActivationOfTheHiddenChooserKeepsTheExercise()
+{
+    ExerciseScreen &screen = startExercise(QStringLiteral("frmrekenrups200"), {150, 7});
+    // The window system activates the chooser after it was hidden, and then the screen again.
+    program->forms().activated(&program->kiesbasis1());
+    program->forms().activated(&screen);
+    QCOMPARE(caption(screen, "lbldeeltal"), QStringLiteral("150"));
+    QCOMPARE(caption(screen, "lblaantal"), exercise::statistiektekst(1, 0, 0, 0));
 }
 
 QTEST_MAIN(TestCheckAndHelp)

@@ -3,10 +3,13 @@
 # program on a private display with openbox, a session bus and the accessibility bus, Orca with
 # settings of its own, and speech-dispatcher with one output module that appends each text to a
 # file. The keys go the child's way: intro, chooser, the first level, start, help step 1, a right
-# answer; start again, a wrong answer. Prints the transcript, each step under a line "» step",
+# answer; start again, letters checked (refused), a wrong answer checked with Enter held down; back
+# to the chooser, and the end. Prints the transcript, each step under a line "» step",
 # and then which of the things a child must hear were said (exit code 1 when one was not).
 #
 #   tests/tools/orca-transcript.sh [PROGRAM]    (default: build/src/rekenrups)
+#
+# Orca speaks its own words in the language of LANG (C.UTF-8 when unset): LANG=nl_NL.UTF-8 for Dutch.
 #
 # ORCA_DEBUG_FILE=FILE has Orca write its debug log there: the events it got and what it made
 # of them.
@@ -42,7 +45,7 @@ start_accessibility
 
 # Everything Orca and speech-dispatcher keep goes into the work folder.
 export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_CACHE_HOME=$work/cache
-export XDG_RUNTIME_DIR=$work/run LANG=C.UTF-8
+export XDG_RUNTIME_DIR=$work/run LANG=${LANG:-C.UTF-8}
 unset LANGUAGE LC_ALL
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR" "$work/orca" \
   "$work/speechd/modules" "$work/speechd/clients" "$work/speechd-log"
@@ -104,7 +107,7 @@ xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
 step "Enter on the intro"
 xdotool key --clearmodifiers Return
 "$python" "$atspi" wait-window "kies een oefening" || true
-level="rest is 0 (tot 100+)"
+level="rest is 0, tot 100 plus"
 
 step "Enter on the chooser's first button"
 xdotool key --clearmodifiers Return
@@ -135,11 +138,27 @@ xdotool key --clearmodifiers Return
 sleep 0.5
 read -r dividend divisor <<<"$("$python" "$atspi" division)"
 wrong=$((dividend / divisor + 1))
-step "typing the wrong quotient $wrong ($dividend : $divisor)"
+step "typing letters ($dividend : $divisor)"
+xdotool type --delay 100 "ab"
+tab_to controleren || true
+step "Enter on the check button: refused"
+xdotool key --clearmodifiers Return
+step "typing the wrong quotient $wrong instead"
+xdotool key --clearmodifiers ctrl+a BackSpace
 xdotool type --delay 100 "$wrong"
 step "Tab to the check button"
 tab_to controleren || true
-step "Enter on the check button: a wrong answer"
+step "Enter held down on the check button: a wrong answer"
+xdotool keydown Return
+sleep 2.5
+xdotool keyup Return
+step "Tab to stop"
+tab_to stop || true
+step "Enter on stop: back on the chooser"
+xdotool key --clearmodifiers Return
+step "Tab to stoppen"
+tab_to stoppen || true
+step "Enter on stoppen: the end"
 xdotool key --clearmodifiers Return
 step "end"
 
@@ -172,11 +191,17 @@ for index, (step, lines) in enumerate(steps):
         want = f"{numbers[1]} gedeeld door {numbers[2]}" if numbers else "gedeeld door"
         heard.append((f"the new division ({want}) after start", want in said))
     elif step == "Enter on help step 1":
-        heard.append(("the split after help step 1", re.search(r"\d+ = \d+ \+ \d+", said) is not None))
+        heard.append(("the split after help step 1", re.search(r"\d+ is \d+ plus \d+", said) is not None))
     elif step.endswith("a right answer"):
         heard.append(("'goed' after the right answer", "goed" in said))
     elif step.endswith("a wrong answer"):
         heard.append(("'fout' after the wrong answer", "fout" in said))
+    elif step.endswith("refused"):
+        heard.append(("the reason of the refusal", "vul een getal in" in said))
+    elif step.endswith("back on the chooser"):
+        heard.append(("the total on the chooser", re.search(r"juiste oefeningen:? 1", said) is not None))
+    elif step.endswith("the end"):
+        heard.append(("the end", "tot ziens" in said))
 
 print()
 for what, ok in heard:

@@ -105,6 +105,9 @@ private slots:
     void pictureButtonIsDrawnInItsOwnColour();
     void enterAndSpacePressTheFocusedButton_data();
     void enterAndSpacePressTheFocusedButton();
+    void heldKeyPressesOneButton_data();
+    void heldKeyPressesOneButton();
+    void activationOfAHiddenFormChangesNothing();
 };
 
 void TestToolkit::twipsBecomePixelsThroughTheDpi_data()
@@ -457,6 +460,66 @@ void TestToolkit::enterAndSpacePressTheFocusedButton()
         QTest::keyClick(form.front, Qt::Key(key), keyModifiers);
     }
     QCOMPARE(clicked.count(), clicks);
+}
+
+void TestToolkit::heldKeyPressesOneButton_data()
+{
+    // How X11 repeats reach the new focus widget when Qt 6.4 fails to mark them: a press without
+    // a release, or a release and a press of one moment (times in ms; 0 repeats the last).
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QList<int>>("pressTimes");
+    QTest::addColumn<QList<int>>("releaseTimes");
+    QTest::newRow("Enter, presses only") << int(Qt::Key_Return) << QList{100, 140, 180} << QList<int>{};
+    QTest::newRow("Enter, pairs") << int(Qt::Key_Return) << QList{100, 700, 740} << QList{700, 740};
+    QTest::newRow("Space, pairs") << int(Qt::Key_Space) << QList{100, 700, 740} << QList{700, 740};
+    QTest::newRow("Enter, a release lost") << int(Qt::Key_Return) << QList{100, 1200} << QList<int>{};
+}
+
+void TestToolkit::heldKeyPressesOneButton()
+{
+    QFETCH(int, key);
+    QFETCH(QList<int>, pressTimes);
+    QFETCH(QList<int>, releaseTimes);
+    ui::FormManager manager;
+    ProbeForm form(manager);
+    form.Show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.front->setFocus();
+    QObject::connect(form.front, &QPushButton::clicked, form.back, [&form] { form.back->setFocus(); });
+    QSignalSpy frontClicked(form.front, &QPushButton::clicked);
+    QSignalSpy backClicked(form.back, &QPushButton::clicked);
+    const auto send = [key](QEvent::Type type, int time) {
+        QKeyEvent event(type, key, Qt::NoModifier, key == Qt::Key_Space ? QStringLiteral(" ") : QString());
+        event.setTimestamp(time);
+        QCoreApplication::sendEvent(QApplication::focusWidget(), &event);
+    };
+    for (qsizetype at = 0; at < pressTimes.size(); ++at) {
+        if (at > 0 && at - 1 < releaseTimes.size())
+            send(QEvent::KeyRelease, releaseTimes[at - 1]);
+        send(QEvent::KeyPress, pressTimes[at]);
+    }
+    send(QEvent::KeyRelease, 1250);
+    QCOMPARE(frontClicked.count() + backClicked.count(), pressTimes.last() - pressTimes.first() < 1000 ? 1 : 2);
+    // Released, the key presses again.
+    const auto before = frontClicked.count() + backClicked.count();
+    send(QEvent::KeyPress, 1300);
+    send(QEvent::KeyRelease, 1400);
+    QCOMPARE(frontClicked.count() + backClicked.count(), before + 1);
+}
+
+void TestToolkit::activationOfAHiddenFormChangesNothing()
+{
+    ui::FormManager manager;
+    ProbeForm first(manager, QStringLiteral("first"));
+    ProbeForm second(manager, QStringLiteral("second"));
+    first.Show();
+    second.Show();
+    first.Hide();
+    // first's activation arrives late, after it was hidden; second's own then is no news.
+    manager.activated(&first);
+    manager.activated(&second);
+    QCOMPARE(first.activations, 1);
+    QCOMPARE(second.activations, 1);
 }
 
 QTEST_MAIN(TestToolkit)
