@@ -64,6 +64,14 @@ prefix=$build/msi/wine
 rm -rf "$build/msi"
 mkdir -p "$build/msi"
 in_wine() { bash "$wine_run" "$prefix" "$@"; }
+# A private screen from the start: Wine's desktop process, started with the first program, keeps
+# the display it found for every later one.
+fifo=$(mktemp -u) && mkfifo "$fifo"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+pids+=($!)
+read -r -t 20 display <"$fifo" || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
+rm -f "$fifo"
+export DISPLAY=:$display
 c_drive=$prefix/drive_c
 in_wine cmd /c ver >/dev/null
 before=$(cd "$c_drive" && find . -path ./windows -prune -o -path ./users -prune -o -print | sort)
@@ -73,7 +81,8 @@ in_wine msiexec /i "$msi_windows" /qn
 installed=$c_drive/"Program Files"/rekenrups/rekenrups.exe
 [[ -f $installed ]] || { echo "FAIL: the MSI put no rekenrups.exe under Program Files" >&2; exit 1; }
 cmp -s "$installed" "$build/rekenrups.exe" || { echo "FAIL: the installed rekenrups.exe is not the one built" >&2; exit 1; }
-shortcut=$(find "$c_drive/ProgramData/Microsoft/Windows/Start Menu" -iname 'rekenrups.lnk' 2>/dev/null | head -n 1)
+# Windows puts a per-machine shortcut in the common Start menu; Wine 8 puts it in the user's.
+shortcut=$(find "$c_drive/ProgramData" "$c_drive/users" -path '*Start Menu*' -iname 'rekenrups.lnk' 2>/dev/null | head -n 1)
 [[ -n $shortcut ]] || { echo "FAIL: the MSI made no Start-menu shortcut rekenrups" >&2; exit 1; }
 uninstall_key=$(in_wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null | tr -d '\r')
 for want in "DisplayName    REG_SZ    rekenrups" "Publisher    REG_SZ    Tobbelwerk" \
@@ -81,24 +90,19 @@ for want in "DisplayName    REG_SZ    rekenrups" "Publisher    REG_SZ    Tobbelw
   grep -qF "$want" <<<"$uninstall_key" || { echo "FAIL: Apps & features lacks '$want'" >&2; exit 1; }
 done
 
-# The installed program starts from its place: its main window maps on a private screen.
-fifo=$(mktemp -u) && mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-pids+=($!)
-read -r -t 20 display <"$fifo" || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
-rm -f "$fifo"
-(DISPLAY=:$display in_wine 'C:\Program Files\rekenrups\rekenrups.exe' >/dev/null 2>&1) &
+# The installed program starts from its place: its main window maps on the screen.
+(in_wine 'C:\Program Files\rekenrups\rekenrups.exe' >/dev/null 2>&1) &
 pids+=($!)
 seen=
 for _ in $(seq 300); do
-  if DISPLAY=:$display xdotool search --name '^ Alle kinderen moeten alle kansen krijgen\.$' >/dev/null 2>&1; then
+  if xdotool search --name '^ Alle kinderen moeten alle kansen krijgen\.$' >/dev/null 2>&1; then
     seen=yes
     break
   fi
   sleep 0.2
 done
 [[ -n $seen ]] || { echo "FAIL: the installed rekenrups.exe showed no main window in 60 s" >&2; exit 1; }
-DISPLAY=:$display import -window root "$build/msi/installed-program.png" 2>/dev/null || true
+import -window root "$build/msi/installed-program.png" 2>/dev/null || true
 WINEPREFIX=$prefix /usr/lib/wine/wineserver -k 2>/dev/null || true
 WINEPREFIX=$prefix /usr/lib/wine/wineserver -w 2>/dev/null || true
 
@@ -109,6 +113,8 @@ if [[ $before != "$after" ]]; then
   diff <(echo "$before") <(echo "$after") >&2 || true
   exit 1
 fi
+[[ -z $(find "$c_drive" -iname 'rekenrups*' 2>/dev/null) ]] ||
+  { echo "FAIL: removing the MSI left $(find "$c_drive" -iname 'rekenrups*' | head -n 3)" >&2; exit 1; }
 in_wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null | grep -q 'rekenrups' &&
   { echo "FAIL: Apps & features still lists rekenrups after its removal" >&2; exit 1; }
 echo "PASS: rekenrups for Windows: built, tests and road under Wine, MSI installed, started and removed silently"
