@@ -4,7 +4,7 @@
 # build-windows/. Installs what is missing of the [windows] set first (scripts/setup.sh windows).
 #
 #   scripts/windows/build.sh            everything; quick when nothing changed
-#   scripts/windows/build.sh --qt-only  only the static Qt (the long part, about 15 minutes on 2 cores)
+#   scripts/windows/build.sh --qt-only  only the static Qt (the long part: 15 to 50 minutes on 2 cores)
 #
 # The static Qt goes to ${XDG_CACHE_HOME:-~/.cache}/rekenrups/qt-<version>-<hash of its options>/
 # and is built from a copy of the source under that folder, so that nothing in it depends on where
@@ -112,7 +112,7 @@ build_qt() {
   local work=$cache/qt-$qt_version-$qt_key.work
   rm -rf "$work"
   mkdir -p "$work"
-  echo "rekenrups: building a static Qt $qt_version for Windows in $qt_prefix (once; about 15 minutes on 2 cores)"
+  echo "rekenrups: building a static Qt $qt_version for Windows in $qt_prefix (once: 15 to 50 minutes on 2 cores)"
   fetch_qt_source "$work"
   printf '%s' "$toolchain_text" >"$work/mingw-w64.cmake"
   mkdir -p "$qt_prefix"
