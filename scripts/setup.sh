@@ -5,6 +5,8 @@
 #   scripts/setup.sh test            the [run] and [test] sets (the default)
 #   scripts/setup.sh screen-reader   those and the [screen-reader] set, for
 #                                    tests/tools/orca-transcript.sh
+#   scripts/setup.sh windows         the [run] and [windows] sets: the cross build for Windows, the
+#                                    MSI and the checks under Wine (scripts/windows/)
 #
 # As root, or through sudo. An account that may not install is told what is missing and the
 # command an administrator runs, and nothing is tried.
@@ -17,8 +19,9 @@ case ${1:-test} in
   run) sections=(run) ;;
   test) sections=(run test) ;;
   screen-reader) sections=(run test screen-reader) ;;
+  windows) sections=(run windows) ;;
   *)
-    echo "usage: scripts/setup.sh [run|test|screen-reader]" >&2
+    echo "usage: scripts/setup.sh [run|test|screen-reader|windows]" >&2
     exit 2
     ;;
 esac

@@ -4,7 +4,8 @@
 #   src/resources/draw-pictures.sh            draw all pictures
 #   src/resources/draw-pictures.sh zon logo   draw only these (file names without extension)
 #   src/resources/draw-pictures.sh menuicons  the program icon at 16 to 256 pixels, into
-#                                             packaging/icons (not shown by the program)
+#                                             packaging/icons (not shown by the program), and
+#                                             packed for Windows into packaging/windows
 #
 # Needs ImageMagick 6 (`convert`), the DejaVu fonts and python3. The drawings are plain
 # ImageMagick vector graphics (MVG), so the same tools give the same files again.
@@ -198,6 +199,9 @@ draw_menuicons() {
         "$IM" "$work/rekenrups-2048.png" -filter Box -resize "${size}x${size}" -strip \
             -define png:exclude-chunks=date,time "PNG32:$icons/rekenrups-$size.png"
     done
+    # The Windows program's and installer's icon: the window icon at 32 pixels and these beside it.
+    "$IM" "$icons/rekenrups-16.png" "$here/rekenrups.ico" "$icons/rekenrups-48.png" \
+        "$icons/rekenrups-256.png" "$here/../../packaging/windows/rekenrups.ico"
 }
 
 # ---------------------------------------------------------------------------- button icons

@@ -15,12 +15,15 @@ namespace {
 
 // Qt 6 takes the Wayland platform first wherever it is installed, and there a program can neither
 // place its windows nor ask for a frame without buttons; through XWayland it can. A platform the
-// user names wins, and Wayland stays as the fall-back where no X display answers.
+// user names wins, and Wayland stays as the fall-back where no X display answers. Elsewhere the
+// system's own platform is the only one: Wine, or an X server on Windows or macOS, sets DISPLAY too.
 void preferX11()
 {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
         return;
     qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ? "xcb" : "xcb;wayland");
+#endif
 }
 
 // While the application object starts its platform Qt's messages are held: on success they go out
@@ -93,7 +96,7 @@ int runRekenrups(int argc, char *argv[], const StartupHooks &hooks)
     // second face for the few texts that have no font of their own.
     QApplication::setFont(ui::designFont(QString::fromLatin1(ui::fonts::msSansSerif), 8.25));
 
-    Program program;
+    Program program(hooks.random ? hooks.random() : nullptr);
     if (hooks.beforeStart)
         hooks.beforeStart(app, program);
     program.start();

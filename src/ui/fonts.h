@@ -6,7 +6,7 @@
 namespace ui {
 
 // A font of the design: face, size in points, bold or normal. Arial and MS Sans Serif are drawn
-// with Liberation Sans at the same point size.
+// with Liberation Sans at the same point size, on Windows with their own faces where it has them.
 QFont designFont(const QString &face, double points, bool bold = false);
 
 namespace fonts {

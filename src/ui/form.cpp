@@ -183,7 +183,8 @@ void Form::centreOnDisplay()
     const QSize outer = window->isWindow() ? window->size().grownBy(frameMargins(window)) : window->size();
     const double outerWidthTwips = pixelsToTwips(outer.width(), logicalDpiX());
     const double outerHeightTwips = pixelsToTwips(outer.height(), logicalDpiY());
-    const auto left = static_cast<float>((displayWidthTwips() - outerWidthTwips) / 2.0);
+    // A window larger than the screen keeps its top-left corner on it, where start and stop are.
+    const auto left = std::max(0.0f, static_cast<float>((displayWidthTwips() - outerWidthTwips) / 2.0));
     const auto top = std::max(0.0f, static_cast<float>((displayHeightTwips() - outerHeightTwips) / 2.0));
     const QPoint topLeft(twipsToPixelsX(left), twipsToPixelsY(top));
     if (window->isWindow())

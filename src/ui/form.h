@@ -46,8 +46,9 @@ public:
     BgrColor backColor() const { return m_backColor; }
     void setClientSizeTwips(int width, int height);
 
-    // Left = (display width - outer width) / 2, Top likewise, in floating point twips; the top
-    // edge is never above the display, so that a title bar stays in reach on a small screen.
+    // Left = (display width - outer width) / 2, Top likewise, in floating point twips; neither the
+    // left nor the top edge lies off the display, so that the title bar and the buttons at the left
+    // stay in reach on a small screen.
     void centreOnDisplay();
 
     virtual void Form_Load() {}

@@ -1,6 +1,8 @@
 #include "ui/windowframe.h"
 
+#include <QGuiApplication>
 #include <QVariant>
+#include <QWindow>
 #include <QWidget>
 
 namespace ui {
@@ -45,6 +47,10 @@ QMargins frameMargins(QWidget *window)
     }
     if (const QVariant seen = window->property(seenMarginsProperty); seen.isValid())
         return seen.value<QMargins>();
+    // Windows knows a window's frame from its creation on. Qt's X11 platform would answer too, with
+    // no frame before the window manager has framed the window, and keep that answer for later.
+    if (const QWindow *native = window->windowHandle(); native && QGuiApplication::platformName() == u"windows")
+        return native->frameMargins();
     QMargins asked;
     if (detail::askFrameExtents(window, asked))
         return asked;

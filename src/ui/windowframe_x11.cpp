@@ -72,7 +72,7 @@ bool readExtents(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t e
         xcb_get_property_value_length(reply.get()) != 16)
         return false;
     const auto *value = static_cast<const std::uint32_t *>(xcb_get_property_value(reply.get()));
-    // The property lists left, right, top and bottom.
+    // The property lists left, right, top and bottom, in the X server's (device) pixels.
     margins = QMargins(static_cast<int>(value[0]), static_cast<int>(value[2]), static_cast<int>(value[1]),
                        static_cast<int>(value[3]));
     return true;
@@ -125,8 +125,16 @@ bool askFrameExtents(QWidget *window, QMargins &margins)
         return false;
     const auto id = static_cast<xcb_window_t>(window->winId());
     const xcb_atom_t extents = atom(connection, "_NET_FRAME_EXTENTS");
-    if (readExtents(connection, id, extents, margins))
+    // The window manager counts in device pixels and Qt's geometry in logical ones: at a ratio of 2
+    // the frame taken as it stands would push a window down by its own caption's height again.
+    const qreal ratio = window->devicePixelRatioF();
+    const auto logical = [&margins, ratio] {
+        margins = QMargins(qRound(margins.left() / ratio), qRound(margins.top() / ratio),
+                           qRound(margins.right() / ratio), qRound(margins.bottom() / ratio));
         return true;
+    };
+    if (readExtents(connection, id, extents, margins))
+        return logical();
     const xcb_atom_t request = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
     if (!windowManagerSupports(connection, request))
         return false;
@@ -144,7 +152,7 @@ bool askFrameExtents(QWidget *window, QMargins &margins)
     const auto until = std::chrono::steady_clock::now() + extentsWait;
     while (std::chrono::steady_clock::now() < until) {
         if (readExtents(connection, id, extents, margins))
-            return true;
+            return logical();
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     return false;

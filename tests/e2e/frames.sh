@@ -3,7 +3,8 @@
 # an exercise screen stand centred by their outer frame on the first show and after a round trip;
 # picture buttons show their own back colour; Enter on the chooser's first button opens its level;
 # the exercise screen cannot be minimised, maximised or closed by the window manager; and ending
-# the session ends the program, while the user's close request does not.
+# the session ends the program, while the user's close request does not. With E2E_SCALE=2 all of
+# it at a device pixel ratio of 2, on a screen twice as large.
 set -euo pipefail
 program=$1 wm=${2:-openbox}
 here=$(dirname "${BASH_SOURCE[0]}")
@@ -11,7 +12,9 @@ source "$here/lib.sh"
 tinysm=${3:-}
 need_tools "$wm" wmctrl import
 [[ -x $tinysm ]] || skip "no session manager for the test (libsm-dev was missing when the build was configured)"
-start_display "$wm" 1024x768
+scale=${E2E_SCALE:-1}
+start_display "$wm" $((1024 * scale))x$((768 * scale))
+((scale == 1)) || export QT_SCALE_FACTOR=$scale
 
 # A session for the program to join, driven through a pipe.
 coproc session { "$tinysm"; }
@@ -27,13 +30,13 @@ sleep 0.5
 # Under the intro's top edge lies its fixed border, not a title bar: looking down the middle of the
 # main window, the backdrop gives way to the border's light grey, and three pixels on to the frame.
 backdrop=234,226,138
-column=$(import -window "$main" -depth 8 -crop "1x768+$(($(xwininfo -id "$main" | awk '/Width:/ {print $2}') / 2))+0" txt:- |
+column=$(import -window "$main" -depth 8 -crop "1x$((768 * scale))+$(($(xwininfo -id "$main" | awk '/Width:/ {print $2}') / 2))+0" txt:- |
   sed -n 's/^0,\([0-9]*\): *(\([0-9]*,[0-9]*,[0-9]*\).*/\1 \2/p')
 edge=$(awk -v backdrop="$backdrop" 'seen && $2 != backdrop {print $1; exit} $2 == backdrop {seen = 1}' <<<"$column")
 [[ -n $edge ]] || fail "no intro under the main window's backdrop"
 [[ $(awk -v y="$edge" '$1 == y {print $2}' <<<"$column") == 223,223,223 ]] ||
   fail "the intro's top edge is $(awk -v y="$edge" '$1 == y {print $2}' <<<"$column"), not its border"
-[[ $(awk -v y=$((edge + 3)) '$1 == y {print $2}' <<<"$column") == 0,0,0 ]] ||
+[[ $(awk -v y=$((edge + 3 * scale)) '$1 == y {print $2}' <<<"$column") == 0,0,0 ]] ||
   fail "three pixels under the intro's top edge lies no frame line: a title bar?"
 
 xdotool key --clearmodifiers Return
@@ -42,8 +45,8 @@ wait_until "$slow" active "$chooser" || fail "the chooser never got the focus"
 sleep 0.5
 expect_centred "$chooser" "the chooser on its first show"
 # cmdeinde at 5760, 6720 twips: a point left of its picture, 15 twips a pixel.
-[[ $(pixel "$chooser" $((5760 / 15 + 8)) $((6720 / 15 + 24))) == 128,0,0 ]] ||
-  fail "the chooser's stop button face is $(pixel "$chooser" $((5760 / 15 + 8)) $((6720 / 15 + 24)))"
+[[ $(pixel "$chooser" $(((5760 / 15 + 8) * scale)) $(((6720 / 15 + 24) * scale))) == 128,0,0 ]] ||
+  fail "the chooser's stop button face is $(pixel "$chooser" $(((5760 / 15 + 8) * scale)) $(((6720 / 15 + 24) * scale)))"
 
 # The first focused button is cmdplus, which opens the remainder-0 level.
 xdotool key --clearmodifiers Return
@@ -51,8 +54,8 @@ screen=$(wait_window rekenrups "$slow") || fail "Enter on the chooser opened not
 [[ $(window_role "$screen") == frmrekenrupseven ]] || fail "Enter opened '$(window_role "$screen")'"
 sleep 0.5
 expect_centred "$screen" "the exercise screen on its first show"
-[[ $(pixel "$screen" $((2160 / 15 + 8)) $((5640 / 15 + 24))) == 192,0,192 ]] ||
-  fail "cmdstart's face is $(pixel "$screen" $((2160 / 15 + 8)) $((5640 / 15 + 24)))"
+[[ $(pixel "$screen" $(((2160 / 15 + 8) * scale)) $(((5640 / 15 + 24) * scale))) == 192,0,192 ]] ||
+  fail "cmdstart's face is $(pixel "$screen" $(((2160 / 15 + 8) * scale)) $(((5640 / 15 + 24) * scale)))"
 
 # What the window manager offers of minimise, maximise and close must do nothing.
 before=$(outer_frame "$screen")
@@ -67,7 +70,7 @@ kill -0 "$app" 2>/dev/null || fail "the program ended on a close request"
 echo "$wm offers: ${actions#*= }"
 
 # Back to the chooser with cmdstop (4440, 5640 twips) and in again.
-xdotool mousemove --window "$screen" $(((2 * 4440 + 1575) / 30)) $(((2 * 5640 + 735) / 30)) click 1
+xdotool mousemove --window "$screen" $(((2 * 4440 + 1575) * scale / 30)) $(((2 * 5640 + 735) * scale / 30)) click 1
 chooser=$(wait_window rekenrups "$slow") && [[ $(window_role "$chooser") == frmkiesbasis1 ]] || fail "cmdstop did not return to the chooser"
 wait_until "$slow" active "$chooser" || fail "the chooser never got the focus"
 sleep 0.5

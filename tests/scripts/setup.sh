@@ -166,7 +166,8 @@ if ((rc != 0)) && said "'deb cdrom:' line" && said 'nothing was installed' && ! 
   ok "a failing update with nothing to install from stops before apt-get install"
 else not_ok "a failing update with nothing to install from stops before apt-get install"; fi
 
-# the sets: the suite's set-up leaves the screen reader out, the transcript's takes it in
+# the sets: the suite's set-up leaves the screen reader out, the transcript's takes it in, the
+# Windows build's takes its own beside the run set
 given 0 root
 setup test
 if ((rc == 0)) && called "--no-install-recommends $run_set xvfb" && ! called orca; then
@@ -177,6 +178,12 @@ setup screen-reader
 if ((rc == 0)) && called "--no-install-recommends $run_set xvfb" && called " orca speech-dispatcher"; then
   ok "the screen-reader set comes with the run and test sets"
 else not_ok "the screen-reader set comes with the run and test sets"; fi
+given 0 root
+setup windows
+if ((rc == 0)) && called "--no-install-recommends $run_set g++-mingw-w64-x86-64-posix" && called " wine64 " &&
+  ! called orca && ! called openbox; then
+  ok "the windows set comes with the run set, without the test set"
+else not_ok "the windows set comes with the run set, without the test set"; fi
 
 # --- nothing missing: quick, asks no one
 given 1000 leerling

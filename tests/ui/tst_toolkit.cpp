@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -97,7 +98,8 @@ private slots:
     void closeRequestIsRefusedUnlessTheSessionEnds();
     void closeFromTheApplicationQuittingIsAccepted();
     void formCentresOnTheDisplay();
-    void formTallerThanTheDisplayKeepsItsTopOnIt();
+    void formLargerThanTheDisplayKeepsItsTopLeftOnIt_data();
+    void formLargerThanTheDisplayKeepsItsTopLeftOnIt();
     void documentFormHasAFixedBorderAndNoTitleBar();
 
     void focusFrameStandsOutOnEveryFace_data();
@@ -326,15 +328,30 @@ void TestToolkit::closeFromTheApplicationQuittingIsAccepted()
     qApp->removeEventFilter(&swallow);
 }
 
-void TestToolkit::formTallerThanTheDisplayKeepsItsTopOnIt()
+void TestToolkit::formLargerThanTheDisplayKeepsItsTopLeftOnIt_data()
 {
+    // How much larger than the display the form is; a side that fits stays centred.
+    QTest::addColumn<int>("extraWidth");
+    QTest::addColumn<int>("extraHeight");
+    QTest::newRow("taller") << -200 << 200;
+    QTest::newRow("wider") << 200 << -200;
+    QTest::newRow("larger both ways") << 9 << 9;
+}
+
+void TestToolkit::formLargerThanTheDisplayKeepsItsTopLeftOnIt()
+{
+    QFETCH(int, extraWidth);
+    QFETCH(int, extraHeight);
     ui::FormManager manager;
     ProbeForm form(manager);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    form.resize(screen.width() / 2, screen.height() + 200);
+    form.resize(screen.width() + extraWidth, screen.height() + extraHeight);
     form.centreOnDisplay();
-    QCOMPARE(form.frameGeometry().top(), 0);
-    QVERIFY(qAbs(form.frameGeometry().left() - (screen.width() - form.frameGeometry().width()) / 2) <= 1);
+    const QRect frame = form.frameGeometry();
+    const QPoint centred((screen.width() - frame.width()) / 2, (screen.height() - frame.height()) / 2);
+    QVERIFY(qAbs(frame.left() - std::max(0, centred.x())) <= 1);
+    QVERIFY(qAbs(frame.top() - std::max(0, centred.y())) <= 1);
+    QVERIFY(frame.left() >= 0 && frame.top() >= 0);
 }
 
 void TestToolkit::documentFormHasAFixedBorderAndNoTitleBar()
