@@ -2,8 +2,8 @@
 
 #include <QGuiApplication>
 #include <QVariant>
-#include <QWindow>
 #include <QWidget>
+#include <QWindow>
 
 namespace ui {
 

@@ -36,7 +36,8 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Show && (qobject_cast<ui::Form *>(watched) || qobject_cast<QMainWindow *>(watched)))
+        if (event->type() == QEvent::Show &&
+            (qobject_cast<ui::Form *>(watched) || qobject_cast<QMainWindow *>(watched)))
             report(static_cast<QWidget *>(watched));
         return false;
     }
