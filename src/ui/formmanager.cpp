@@ -1,6 +1,7 @@
 #include "ui/formmanager.h"
 
 #include "ui/form.h"
+#include "ui/windowframe.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -91,7 +92,11 @@ bool FormManager::swallowHeldKey(QObject *watched, const QKeyEvent *event)
     const bool pair = at != 0
                           ? at == m_releasedAt
                           : QAccessible::isActive() && m_releaseClock.isValid() && m_releaseClock.elapsed() < pairGapMs;
-    const bool repeat = (key == m_heldKey && at - m_pressedAt < longestRepeatDelayMs) || pair;
+    // Qt drops the release that goes to a window the press hid; where the window system says the
+    // key is up by now, the press is a new one.
+    const bool held =
+        key == m_heldKey && at - m_pressedAt < longestRepeatDelayMs && !detail::keyIsUp(event->nativeScanCode());
+    const bool repeat = held || pair;
     m_heldKey = key;
     m_pressedAt = at;
     return repeat;

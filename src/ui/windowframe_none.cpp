@@ -12,4 +12,9 @@ bool askFrameExtents(QWidget *, QMargins &)
     return false;
 }
 
+bool keyIsUp(quint32)
+{
+    return false;
+}
+
 } // namespace ui::detail
