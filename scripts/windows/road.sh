@@ -184,6 +184,12 @@ wait_line '^shown frminfo ' >/dev/null
 sleep 1
 shot info
 wait_for_end 40 "the information screen did not end the program"
-((code == 0)) || fail "the program ended with exit code $code"
+# Now and then Wine kills the process (SIGKILL, 137) in its own teardown after the program has
+# ended: the driver's log says how the program's event loop ended, and that must be 0 either way.
+if ((code == 137)) && lines | grep -q '^ended 0$'; then
+  echo "NOTE: the program ended with 0, and Wine then killed its process (exit code 137)"
+  code=0
+fi
+((code == 0)) || fail "the program ended with exit code $code (log: $log)"
 lines | grep -q '^ended 0$' || fail "the program's event loop did not end with 0 (log: $log)"
 echo "PASS: road at $scale % under Wine: intro, chooser, $dividend : $divisor right and wrong, back, stop, information screen to the end (exit code 0); no title-bar buttons on the exercise screen; screenshots in $E2E_SHOTS"
