@@ -44,13 +44,7 @@ wine_reg 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi"
 wine_reg 'HKCC\Software\Fonts' /v LogPixels /t REG_DWORD /d "$dpi"
 WINEPREFIX=$prefix /usr/lib/wine/wineserver -w
 
-fifo=$(mktemp -u) && mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 "${screen_width}x${screen_height}x24" -dpi 96 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-pids+=($!)
-read -r -t 20 display <"$fifo" || fail "Xvfb did not start"
-rm -f "$fifo"
-export DISPLAY=":$display"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY SESSION_MANAGER
+start_xvfb "${screen_width}x$screen_height"
 stop_wine() { WINEPREFIX=$prefix /usr/lib/wine/wineserver -k 2>/dev/null || true; cleanup; }
 trap stop_wine EXIT
 

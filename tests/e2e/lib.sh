@@ -37,17 +37,23 @@ fail() {
   exit 1
 }
 
-# Starts Xvfb on a free display (screen size $2, default 1280x1024) with the window manager $1
-# (default openbox) on it; exports DISPLAY.
-start_display() {
-  local wm=${1:-openbox} size=${2:-1280x1024} fifo display
+# Starts Xvfb on a free display of screen size $1 (WIDTHxHEIGHT) and exports DISPLAY.
+start_xvfb() {
+  local fifo display
   fifo=$(mktemp -u) && mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -dpi 96 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "$1x24" -dpi 96 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   pids+=($!)
   read -r -t "$slow" display <"$fifo" || fail "Xvfb did not start within $slow s"
   rm -f "$fifo"
   export DISPLAY=":$display"
   unset QT_QPA_PLATFORM WAYLAND_DISPLAY SESSION_MANAGER
+}
+
+# Starts Xvfb on a free display (screen size $2, default 1280x1024) with the window manager $1
+# (default openbox) on it; exports DISPLAY.
+start_display() {
+  local wm=${1:-openbox}
+  start_xvfb "${2:-1280x1024}"
   case $wm in
     openbox | metacity) "$wm" --sm-disable >/dev/null 2>&1 & ;;
     # xfwm4 ends at once without a session bus for its settings daemon.
