@@ -1,7 +1,6 @@
 #include "ui/formmanager.h"
 
 #include "ui/form.h"
-#include "ui/windowframe.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -56,24 +55,19 @@ bool FormManager::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::Quit && watched == QCoreApplication::instance())
         m_quitting = true;
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
-        return swallowHeldKey(watched, static_cast<QKeyEvent *>(event));
-    if (event->type() == QEvent::ApplicationStateChange && QGuiApplication::applicationState() != Qt::ApplicationActive)
-        // A release that goes to another application never reaches this one.
-        m_heldKey = 0;
+        return swallowRepeat(watched, static_cast<QKeyEvent *>(event));
     return false;
 }
 
-bool FormManager::swallowHeldKey(QObject *watched, const QKeyEvent *event)
+bool FormManager::swallowRepeat(QObject *watched, const QKeyEvent *event)
 {
     const int key = event->key();
     if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
         return false;
     if (event->type() == QEvent::KeyRelease) {
-        if (!event->isAutoRepeat() && key == m_heldKey) {
-            m_heldKey = 0;
-            m_releasedAt = event->timestamp();
-            m_releaseClock.start();
-        }
+        m_releasedKey = key;
+        m_releasedAt = event->timestamp();
+        m_releaseClock.start();
         return false;
     }
     // A press passes the window before it reaches the focus widget: only a button's counts.
@@ -82,24 +76,16 @@ bool FormManager::swallowHeldKey(QObject *watched, const QKeyEvent *event)
     // X11 repeats a held key as a release and a press of the same moment; Qt 6.4 marks the pair
     // as a repeat only when the press is already queued, which it is not when the first press's
     // handler took long, as one that moves the focus to another window does.
-    // A release that went to a window hidden meanwhile never arrives, so a key counts as held only
-    // for as long as the window system waits before its first repeat.
-    constexpr quint64 longestRepeatDelayMs = 1000;
+    // A press without a release before it is not a repeat: the release of a key pressed on a
+    // window that the press hid goes to no window of this program.
     const quint64 at = event->timestamp();
     // With a screen reader listening, Qt's AT-SPI bridge passes keys on only once the screen reader
     // has seen them, as copies without the window system's time: a pair then comes back to back.
     constexpr qint64 pairGapMs = 30;
-    const bool pair = at != 0
-                          ? at == m_releasedAt
-                          : QAccessible::isActive() && m_releaseClock.isValid() && m_releaseClock.elapsed() < pairGapMs;
-    // Qt drops the release that goes to a window the press hid; where the window system says the
-    // key is up by now, the press is a new one.
-    const bool held =
-        key == m_heldKey && at - m_pressedAt < longestRepeatDelayMs && !detail::keyIsUp(event->nativeScanCode());
-    const bool repeat = held || pair;
-    m_heldKey = key;
-    m_pressedAt = at;
-    return repeat;
+    const bool pair = key == m_releasedKey && (at != 0 ? at == m_releasedAt
+                                                       : QAccessible::isActive() && m_releaseClock.isValid() &&
+                                                             m_releaseClock.elapsed() < pairGapMs);
+    return event->isAutoRepeat() || pair;
 }
 
 void FormManager::handleCloseRequest(QCloseEvent *event) const

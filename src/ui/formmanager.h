@@ -41,9 +41,8 @@ private:
     QPointer<QWidget> m_lastActive;
     bool eventFilter(QObject *watched, QEvent *event) override;
     // One press of Enter, keypad Enter or Space presses one button, however long the key is held.
-    bool swallowHeldKey(QObject *watched, const QKeyEvent *event);
-    int m_heldKey = 0;
-    quint64 m_pressedAt = 0;
+    bool swallowRepeat(QObject *watched, const QKeyEvent *event);
+    int m_releasedKey = 0;
     quint64 m_releasedAt = 0;
     QElapsedTimer m_releaseClock;
 

@@ -29,9 +29,6 @@ namespace detail {
 // What only the window system can do; a build without it gives no hints and knows no frame.
 void writeFrameHints(QWidget *window, FrameKind kind);
 bool askFrameExtents(QWidget *window, QMargins &margins);
-// True only where the window system says the key (its native scan code) is up at this moment;
-// false where it is down or nobody can say.
-bool keyIsUp(quint32 nativeScanCode);
 } // namespace detail
 
 } // namespace ui

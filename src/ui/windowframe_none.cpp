@@ -12,9 +12,4 @@ bool askFrameExtents(QWidget *, QMargins &)
     return false;
 }
 
-bool keyIsUp(quint32)
-{
-    return false;
-}
-
 } // namespace ui::detail

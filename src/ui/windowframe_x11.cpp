@@ -118,17 +118,6 @@ void writeFrameHints(QWidget *window, FrameKind kind)
     xcb_flush(connection);
 }
 
-bool keyIsUp(quint32 nativeScanCode)
-{
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
-    if (!connection || nativeScanCode == 0 || nativeScanCode > 255)
-        return false;
-    const ReplyPtr<xcb_query_keymap_reply_t> keymap(
-        xcb_query_keymap_reply(connection, xcb_query_keymap(connection), nullptr));
-    return keymap && (keymap->keys[nativeScanCode / 8] & (1u << (nativeScanCode % 8))) == 0;
-}
-
 bool askFrameExtents(QWidget *window, QMargins &margins)
 {
     xcb_connection_t *connection = connectionFor(window);

@@ -481,15 +481,16 @@ void TestToolkit::enterAndSpacePressTheFocusedButton()
 
 void TestToolkit::heldKeyPressesOneButton_data()
 {
-    // How X11 repeats reach the new focus widget when Qt 6.4 fails to mark them: a press without
-    // a release, or a release and a press of one moment (times in ms; 0 repeats the last).
+    // How X11 repeats reach the new focus widget when Qt 6.4 fails to mark them: a release and a
+    // press of one moment; a release that went to a window the press hid never comes (times in ms).
     QTest::addColumn<int>("key");
     QTest::addColumn<QList<int>>("pressTimes");
     QTest::addColumn<QList<int>>("releaseTimes");
-    QTest::newRow("Enter, presses only") << int(Qt::Key_Return) << QList{100, 140, 180} << QList<int>{};
-    QTest::newRow("Enter, pairs") << int(Qt::Key_Return) << QList{100, 700, 740} << QList{700, 740};
-    QTest::newRow("Space, pairs") << int(Qt::Key_Space) << QList{100, 700, 740} << QList{700, 740};
-    QTest::newRow("Enter, a release lost") << int(Qt::Key_Return) << QList{100, 1200} << QList<int>{};
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("Enter, pairs") << int(Qt::Key_Return) << QList{100, 700, 740} << QList{700, 740} << 1;
+    QTest::newRow("Space, pairs") << int(Qt::Key_Space) << QList{100, 700, 740} << QList{700, 740} << 1;
+    QTest::newRow("Enter, a release lost") << int(Qt::Key_Return) << QList{100, 316} << QList<int>{} << 2;
+    QTest::newRow("Enter, pressed again") << int(Qt::Key_Return) << QList{100, 250} << QList{180} << 2;
 }
 
 void TestToolkit::heldKeyPressesOneButton()
@@ -497,6 +498,7 @@ void TestToolkit::heldKeyPressesOneButton()
     QFETCH(int, key);
     QFETCH(QList<int>, pressTimes);
     QFETCH(QList<int>, releaseTimes);
+    QFETCH(int, clicks);
     ui::FormManager manager;
     ProbeForm form(manager);
     form.Show();
@@ -516,7 +518,7 @@ void TestToolkit::heldKeyPressesOneButton()
         send(QEvent::KeyPress, pressTimes[at]);
     }
     send(QEvent::KeyRelease, 1250);
-    QCOMPARE(frontClicked.count() + backClicked.count(), pressTimes.last() - pressTimes.first() < 1000 ? 1 : 2);
+    QCOMPARE(frontClicked.count() + backClicked.count(), clicks);
     // Released, the key presses again.
     const auto before = frontClicked.count() + backClicked.count();
     send(QEvent::KeyPress, 1300);
