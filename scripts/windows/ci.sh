@@ -52,9 +52,7 @@ trap finish EXIT
 
 step "offscreen tests under Wine"
 # The first test makes the Wine prefix, which takes a while; the others wait for it.
-# Under Wine every pass of the event loop asks the Wine server, and the random pupil's 20,000
-# steps a seed take over 5 minutes there (20 s on Linux): it takes 2,000 a seed under Wine.
-REKENRUPS_ACTIONS=${REKENRUPS_ACTIONS:-2000} ctest --test-dir "$build" --output-on-failure --timeout 900
+ctest --test-dir "$build" --output-on-failure --timeout 900
 
 step "real-window road under Wine"
 for scale in 100 150; do
