@@ -59,6 +59,15 @@ public:
     }
     void Form_Activate() override { ++activations; }
     void Form_MouseMove() override { ++formMoves; }
+    // Shown and active, with the focus on the front button; false if it never became active.
+    bool showWithFocusOnFront()
+    {
+        Show();
+        if (!QTest::qWaitForWindowActive(this))
+            return false;
+        front->setFocus();
+        return true;
+    }
 
     int activations = 0;
     int formMoves = 0;
@@ -465,9 +474,7 @@ void TestToolkit::enterAndSpacePressTheFocusedButton()
     QFETCH(int, clicks);
     ui::FormManager manager;
     ProbeForm form(manager);
-    form.Show();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    form.front->setFocus();
+    QVERIFY(form.showWithFocusOnFront());
     QSignalSpy clicked(form.front, &QPushButton::clicked);
     const auto keyModifiers = Qt::KeyboardModifiers(modifiers);
     if (autoRepeat) {
@@ -501,9 +508,7 @@ void TestToolkit::heldKeyPressesOneButton()
     QFETCH(int, clicks);
     ui::FormManager manager;
     ProbeForm form(manager);
-    form.Show();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    form.front->setFocus();
+    QVERIFY(form.showWithFocusOnFront());
     QObject::connect(form.front, &QPushButton::clicked, form.back, [&form] { form.back->setFocus(); });
     QSignalSpy frontClicked(form.front, &QPushButton::clicked);
     QSignalSpy backClicked(form.back, &QPushButton::clicked);
