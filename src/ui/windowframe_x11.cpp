@@ -64,7 +64,8 @@ xcb_window_t rootOf(xcb_connection_t *connection)
     return screen ? screen->root : xcb_window_t{XCB_WINDOW_NONE};
 }
 
-bool readExtents(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t extents, QMargins &margins)
+// The frame extents in Qt's logical pixels, at the window's device pixel ratio.
+bool readExtents(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t extents, qreal ratio, QMargins &margins)
 {
     const ReplyPtr<xcb_get_property_reply_t> reply(xcb_get_property_reply(
         connection, xcb_get_property(connection, 0, window, extents, XCB_ATOM_CARDINAL, 0, 4), nullptr));
@@ -72,9 +73,9 @@ bool readExtents(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t e
         xcb_get_property_value_length(reply.get()) != 16)
         return false;
     const auto *value = static_cast<const std::uint32_t *>(xcb_get_property_value(reply.get()));
-    // The property lists left, right, top and bottom, in the X server's (device) pixels.
-    margins = QMargins(static_cast<int>(value[0]), static_cast<int>(value[2]), static_cast<int>(value[1]),
-                       static_cast<int>(value[3]));
+    // The property lists left, right, top and bottom, in the X server's (device) pixels; taken as
+    // they stand at a ratio of 2 they would push a window down by its own caption's height again.
+    margins = (QMarginsF(value[0], value[2], value[1], value[3]) / ratio).toMargins();
     return true;
 }
 
@@ -125,16 +126,9 @@ bool askFrameExtents(QWidget *window, QMargins &margins)
         return false;
     const auto id = static_cast<xcb_window_t>(window->winId());
     const xcb_atom_t extents = atom(connection, "_NET_FRAME_EXTENTS");
-    // The window manager counts in device pixels and Qt's geometry in logical ones: at a ratio of 2
-    // the frame taken as it stands would push a window down by its own caption's height again.
     const qreal ratio = window->devicePixelRatioF();
-    const auto logical = [&margins, ratio] {
-        margins = QMargins(qRound(margins.left() / ratio), qRound(margins.top() / ratio),
-                           qRound(margins.right() / ratio), qRound(margins.bottom() / ratio));
+    if (readExtents(connection, id, extents, ratio, margins))
         return true;
-    };
-    if (readExtents(connection, id, extents, margins))
-        return logical();
     const xcb_atom_t request = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
     if (!windowManagerSupports(connection, request))
         return false;
@@ -151,8 +145,8 @@ bool askFrameExtents(QWidget *window, QMargins &margins)
     xcb_flush(connection);
     const auto until = std::chrono::steady_clock::now() + extentsWait;
     while (std::chrono::steady_clock::now() < until) {
-        if (readExtents(connection, id, extents, margins))
-            return logical();
+        if (readExtents(connection, id, extents, ratio, margins))
+            return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     return false;
