@@ -24,12 +24,11 @@ ExerciseScreen::ExerciseScreen(WindowDirectory &windows, const exercise::Level &
     : ui::Form(windows.forms(), QString::fromLatin1(level.windowName)), m_windows(windows), m_level(level),
       m_narrator(*this, level)
 {
-    createControls();
-    m_narrator.nameControls(startHint());
+    m_narrator.nameControls(createControls(), startHint());
     connectHandlers();
 }
 
-void ExerciseScreen::createControls()
+ui::Controls ExerciseScreen::createControls()
 {
     // A resizable frame whose title bar has no buttons: the screen is left through cmdstop only.
     const ui::Controls controls =
@@ -49,6 +48,7 @@ void ExerciseScreen::createControls()
     lbldeeltal = controls.get<ui::Label>("lbldeeltal");
     lblquotient = controls.get<ui::Label>("lblquotient");
     lblhulp = controls.array<ui::Label>("lblhulp");
+    return controls;
 }
 
 void ExerciseScreen::connectHandlers()

@@ -6,6 +6,7 @@
 #include "help/splithelp.h"
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/windowbuilder.h"
 
 class WindowDirectory;
 
@@ -40,7 +41,7 @@ private:
     // Rewrites lblaantal from the four counters of the visit.
     void showStatistics();
 
-    void createControls();
+    ui::Controls createControls();
     void connectHandlers();
     void showSplit(const help::SplitCaptions &split);
     void showHelpHint(help::Step step, bool strict);

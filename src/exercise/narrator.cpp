@@ -13,9 +13,9 @@ Narrator::Narrator(QWidget &screen, const Level &level) : m_screen(screen), m_le
 {
 }
 
-template <typename Control> Control *Narrator::control(const char *name) const
+template <typename Control> Control *Narrator::control(const char *name, int index) const
 {
-    return m_screen.findChild<Control *>(QString::fromLatin1(name));
+    return m_controls.get<Control>(name, index);
 }
 
 void Narrator::tell(QWidget *control, const QString &text)
@@ -23,21 +23,22 @@ void Narrator::tell(QWidget *control, const QString &text)
     control->setAccessibleDescription(text.simplified());
 }
 
-void Narrator::nameControls(const QString &startHint)
+void Narrator::nameControls(const ui::Controls &controls, const QString &startHint)
 {
+    m_controls = controls;
     m_startHint = startHint;
     for (const char *answer : {"lblquotient", "lblrest", "lblprodukt"})
         control<ui::Label>(answer)->keepCaptionFromScreenReaders();
     tell(control<QWidget>("cmdjuist"), check::checkHint());
-    control<QWidget>("txtquotient")->setAccessibleName(control<ui::Label>("lblhulp_3")->caption());
-    control<QWidget>("txtrest")->setAccessibleName(control<ui::Label>("lblhulp_4")->caption());
+    control<QWidget>("txtquotient")->setAccessibleName(control<ui::Label>("lblhulp", 3)->caption());
+    control<QWidget>("txtrest")->setAccessibleName(control<ui::Label>("lblhulp", 4)->caption());
     control<ui::Label>("lbldeeltal")->setSpokenName(QStringLiteral("deeltal"));
     control<ui::Label>("lbldeler")->setSpokenName(QStringLiteral("deler"));
     control<ui::Label>("lbljuist")->setSpokenName(QStringLiteral("uitkomst"));
     control<ui::Label>("lblaantal")->setSpokenName(QStringLiteral("score"));
-    for (const char *help : {"lblhulp_0", "lblhulp_1", "lblhulp_7"})
-        control<ui::Label>(help)->setSpokenName(QStringLiteral("hulp"));
-    control<ui::Label>("lblhulp_2")->setSpokenName(QStringLiteral("tip"));
+    for (int help : {0, 1, 7})
+        control<ui::Label>("lblhulp", help)->setSpokenName(QStringLiteral("hulp"));
+    control<ui::Label>("lblhulp", 2)->setSpokenName(QStringLiteral("tip"));
 }
 
 void Narrator::reset()

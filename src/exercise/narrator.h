@@ -2,6 +2,7 @@
 
 #include "basic/int16.h"
 #include "check/answer.h"
+#include "ui/windowbuilder.h"
 
 #include <QString>
 
@@ -19,8 +20,8 @@ class Narrator {
 public:
     Narrator(QWidget &screen, const Level &level);
 
-    // Names and descriptions that stay for the whole run; once the controls exist.
-    void nameControls(const QString &startHint);
+    // Names and descriptions that stay for the whole run, given the screen's controls.
+    void nameControls(const ui::Controls &controls, const QString &startHint);
     // The screen was emptied: nothing of the last exercise is told any more.
     void reset();
     // Before the focus moves into the quotient box, which then says the division.
@@ -35,7 +36,7 @@ public:
     void verdict(check::Verdict verdict, const QString &solution, const QString &statistics);
 
 private:
-    template <typename Control> Control *control(const char *name) const;
+    template <typename Control> Control *control(const char *name, int index = -1) const;
     static void tell(QWidget *control, const QString &text);
     // Everything the screen shows of the exercise, for the quotient box.
     QString exerciseStory() const;
@@ -43,6 +44,7 @@ private:
 
     QWidget &m_screen;
     const Level &m_level;
+    ui::Controls m_controls;
     QString m_startHint;
     QString m_division;
     QString m_splitLine;

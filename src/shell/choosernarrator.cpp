@@ -15,12 +15,13 @@ ChooserNarrator::~ChooserNarrator()
     QObject::disconnect(m_leaving);
 }
 
-void ChooserNarrator::nameLevels()
+void ChooserNarrator::nameLevels(const ui::Controls &controls)
 {
+    m_heading = controls.get<ui::Label>("Label1");
+    m_total = controls.get<ui::Label>("lblgemaakt");
     // The captions' brackets and plus signs would be read out as punctuation.
     for (const exercise::Level &level : exercise::levels())
-        m_chooser.findChild<QWidget *>(QString::fromLatin1(level.chooserButton))
-            ->setAccessibleName(QString::fromUtf8(level.spokenName));
+        controls.get<QWidget>(level.chooserButton)->setAccessibleName(QString::fromUtf8(level.spokenName));
     // The total is news on arrival only; the control that told it says it no more once left.
     m_leaving = QObject::connect(qApp, &QApplication::focusChanged, &m_chooser, [this](QWidget *old, QWidget *) {
         if (old && old == m_told) {
@@ -37,8 +38,5 @@ void ChooserNarrator::arrived()
     m_told = m_chooser.focusWidget();
     if (!m_told)
         return;
-    const auto caption = [this](const char *name) {
-        return m_chooser.findChild<ui::Label *>(QString::fromLatin1(name))->caption().simplified();
-    };
-    m_told->setAccessibleDescription(caption("Label1") + u' ' + caption("lblgemaakt"));
+    m_told->setAccessibleDescription(m_heading->caption().simplified() + u' ' + m_total->caption().simplified());
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ui/controls.h"
+#include "ui/windowbuilder.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -12,13 +15,15 @@ public:
     ChooserNarrator(const ChooserNarrator &) = delete;
     ChooserNarrator &operator=(const ChooserNarrator &) = delete;
 
-    // Once the level buttons exist.
-    void nameLevels();
+    // Given the chooser's controls.
+    void nameLevels(const ui::Controls &controls);
     // As the chooser is shown, before the window system hands it the focus.
     void arrived();
 
 private:
     QWidget &m_chooser;
+    ui::Label *m_heading = nullptr;
+    ui::Label *m_total = nullptr;
     QPointer<QWidget> m_told;
     QMetaObject::Connection m_leaving;
 };

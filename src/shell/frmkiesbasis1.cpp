@@ -57,12 +57,12 @@ const std::vector<ControlDesign> chooserDesign{
 frmkiesbasis1::frmkiesbasis1(Program &windows)
     : ui::Form(windows.forms(), QStringLiteral("frmkiesbasis1")), m_windows(windows)
 {
-    createControls();
-    m_narrator.nameLevels();
-    connectHandlers();
+    const ui::Controls controls = createControls();
+    m_narrator.nameLevels(controls);
+    connectHandlers(controls);
 }
 
-void frmkiesbasis1::createControls()
+ui::Controls frmkiesbasis1::createControls()
 {
     // Every window shows the same caption; a screen reader tells them apart by what they are for.
     const ui::Controls controls = ui::buildWindow(*this,
@@ -78,17 +78,17 @@ void frmkiesbasis1::createControls()
         if (std::string_view(row.name).starts_with("img"))
             ring.push_back(controls.get<ui::Picture>(row.name));
     }
+    return controls;
 }
 
-void frmkiesbasis1::connectHandlers()
+void frmkiesbasis1::connectHandlers(const ui::Controls &controls)
 {
     for (const exercise::Level &level : exercise::levels()) {
-        auto *button = findChild<ui::CommandButton *>(QString::fromLatin1(level.chooserButton));
         const QString opens = QString::fromLatin1(level.windowName);
-        connect(button, &QPushButton::clicked, this, [this, opens] { openLevel(opens); });
+        connect(controls.get<ui::CommandButton>(level.chooserButton), &QPushButton::clicked, this,
+                [this, opens] { openLevel(opens); });
     }
-    connect(findChild<ui::CommandButton *>(QStringLiteral("cmdeinde")), &QPushButton::clicked, this,
-            &frmkiesbasis1::cmdeinde_Click);
+    connect(controls.get<ui::CommandButton>("cmdeinde"), &QPushButton::clicked, this, &frmkiesbasis1::cmdeinde_Click);
     for (std::size_t i = 0; i < ring.size(); ++i)
         connect(ring[i], &ui::Picture::clicked, this, [this, i] { ringPicture_Click(i); });
 }

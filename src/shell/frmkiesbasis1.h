@@ -4,6 +4,7 @@
 #include "shell/choosernarrator.h"
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/windowbuilder.h"
 
 #include <vector>
 
@@ -29,8 +30,8 @@ private:
     // A click on a picture of the ring hides it and shows the next one.
     void ringPicture_Click(std::size_t position);
 
-    void createControls();
-    void connectHandlers();
+    ui::Controls createControls();
+    void connectHandlers(const ui::Controls &controls);
     void centreAndFillTotal();
 
     ui::Label *lblgemaakt = nullptr;
