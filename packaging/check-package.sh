@@ -13,6 +13,8 @@
 set -euo pipefail
 export LC_ALL=C.UTF-8
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=../scripts/fresh-root.sh
+source "$here/../scripts/fresh-root.sh"
 title=' Alle kinderen moeten alle kansen krijgen.'
 
 fail() {
@@ -28,7 +30,8 @@ start_installed() {
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.05
   done
-  # The program of the clean root, with an environment of its own.
+  # The program of the clean root, with an environment of its own; chroot itself rather than
+  # fresh_root_run, so that $! is the program's own process, which is killed below.
   chroot "$CLEAN_ROOT" /usr/bin/env -i HOME=/root PATH=/usr/bin:/bin DISPLAY="$DISPLAY" /usr/bin/rekenrups >/dev/null 2>&1 &
   local program=$!
   for ((i = 0; i < 200; i++)); do
@@ -91,7 +94,7 @@ cmake --build "$build" --target rekenrups rekenrups_icon rekenrups_docs >/dev/nu
 work=$(mktemp -d)
 chmod 755 "$work" # apt-get reads a local .deb as its own unprivileged user
 cleanup() {
-  if declare -F fresh_root_remove_all >/dev/null; then fresh_root_remove_all; fi
+  fresh_root_remove_all
   rm -rf --one-file-system "$work"
 }
 trap cleanup EXIT
@@ -129,15 +132,13 @@ grep -v '^running with root privileges' "$work/lintian.log" || true
 
 # A root that has nothing but Debian's minimal system: the package must bring all it needs.
 echo "check-package: making a clean Debian root to install $(basename "$deb") into"
-# shellcheck source=../scripts/fresh-root.sh
-source "$here/../scripts/fresh-root.sh"
 clean_root=$work/clean-root
 fresh_root_make "$clean_root"
 cp "$deb" "$clean_root/tmp/"
 echo "check-package: installing $(basename "$deb") with apt-get in the clean root"
 fresh_root_run "$clean_root" apt-get update -q >"$work/apt.log" 2>&1 ||
   { cat "$work/apt.log" >&2; fail "apt-get update failed in the clean root"; }
-fresh_root_run "$clean_root" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q \
+fresh_root_run "$clean_root" apt-get install -y -q \
   --no-install-recommends "/tmp/$(basename "$deb")" >"$work/apt.log" 2>&1 ||
   { cat "$work/apt.log" >&2; fail "apt-get could not install the package in a clean root"; }
 echo "check-package: $(grep -c '^Setting up ' "$work/apt.log") packages set up"
@@ -149,9 +150,9 @@ chmod 1777 /tmp/.X11-unix
 mount --bind /tmp/.X11-unix "$clean_root/tmp/.X11-unix"
 CLEAN_ROOT=$clean_root xvfb-run -a -s "-ac -screen 0 1280x1024x24" "$here/check-package.sh" --start-installed
 
-fresh_root_run "$clean_root" env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q rekenrups >/dev/null
+fresh_root_run "$clean_root" apt-get remove -y -q rekenrups >/dev/null
 [[ ! -e $clean_root/usr/bin/rekenrups ]] || fail "/usr/bin/rekenrups is still there after removing the package"
-fresh_root_run "$clean_root" env DEBIAN_FRONTEND=noninteractive apt-get autoremove -y -q >"$work/apt.log" 2>&1 ||
+fresh_root_run "$clean_root" apt-get autoremove -y -q >"$work/apt.log" 2>&1 ||
   { cat "$work/apt.log" >&2; fail "apt-get autoremove failed after removing the package"; }
 left=$(fresh_root_run "$clean_root" apt-mark showauto | wc -l)
 ((left == 0)) || fail "apt-get autoremove left $left packages that the package brought"

@@ -1,5 +1,5 @@
-# apt-get as root and without questions, shared by scripts/setup.sh and
-# packaging/check-package.sh. Source it, call apt_rights, then apt_get or apt_update.
+# apt-get as root and without questions, shared by scripts/setup.sh and .ci/run (for
+# debootstrap). Source it, call apt_rights, then apt_get or apt_update.
 
 # How long to wait for another program to let go of the package manager: right after the first
 # boot the automatic updates often hold it for minutes.

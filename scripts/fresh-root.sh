@@ -4,7 +4,8 @@
 #
 #   fresh_root_make DIR       makes the root in DIR (which must not exist) and mounts what a
 #                             chroot needs
-#   fresh_root_run DIR CMD... runs CMD inside, as root, with a clean environment
+#   fresh_root_run DIR CMD... runs CMD inside, as root, with a clean environment in which
+#                             nobody answers questions (apt's and debconf's)
 #   fresh_root_remove DIR     ends what still runs inside, unmounts and deletes the root
 #   fresh_root_remove_all     does that for every root made; callers run it on exit, failed or not
 #
@@ -82,7 +83,7 @@ fresh_root_make() {
 fresh_root_run() {
   local root=$1
   shift
-  chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb \
+  chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb DEBIAN_FRONTEND=noninteractive \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     ${CI:+CI=$CI} "$@"
 }

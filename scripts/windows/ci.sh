@@ -11,6 +11,8 @@
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 cd "$top"
+# shellcheck source=../../tests/e2e/lib.sh
+source "$top/tests/e2e/lib.sh"
 build=$top/build-windows
 wine_run=$top/scripts/windows/wine-run.sh
 started=$SECONDS
@@ -25,27 +27,26 @@ skipped() {
 
 step "build"
 bash scripts/windows/build.sh
-[[ -f $build/rekenrups.exe ]] || { echo "FAIL: no $build/rekenrups.exe" >&2; exit 1; }
+[[ -f $build/rekenrups.exe ]] || fail "no $build/rekenrups.exe"
 version=$(sed -n 's/^project(rekenrups VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 msi=$build/rekenrups-$version-x64.msi
-[[ -f $msi ]] || { echo "FAIL: no $msi" >&2; exit 1; }
+[[ -f $msi ]] || fail "no $msi"
 # One file: no DLL beside it, and it asks Windows for nothing but Windows' own libraries.
 imports=$(x86_64-w64-mingw32-objdump -p "$build/rekenrups.exe" | sed -n 's/^\tDLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
 foreign=$(grep -v -E '^(kernel32|user32|gdi32|advapi32|shell32|ole32|oleaut32|comdlg32|imm32|winmm|ws2_32|uxtheme|dwmapi|version|shlwapi|shcore|uuid|netapi32|userenv|mpr|dwrite|d3d9|d3d11|dxgi|setupapi|wtsapi32|msvcrt|ntdll|authz|rpcrt4|secur32|crypt32|bcrypt|winspool\.drv|comctl32|api-ms-win-.*)\.dll$' <<<"$imports" || true)
-[[ -z $foreign ]] || { echo "FAIL: rekenrups.exe needs DLLs that Windows does not have: $foreign" >&2; exit 1; }
+[[ -z $foreign ]] || fail "rekenrups.exe needs DLLs that Windows does not have: $foreign"
 ls -l "$build/rekenrups.exe" "$msi"
 
 if [[ ! -x /usr/lib/wine/wine64 ]]; then
   skipped "wine64 is not installed: nothing runs under Wine"
   exit 0
 fi
-pids=()
 finish() {
   local code=$?
   for prefix in "$build"/wine "$build"/road-*/wine "$build"/msi/wine; do
     [[ -d $prefix ]] && WINEPREFIX=$prefix /usr/lib/wine/wineserver -k 2>/dev/null || true
   done
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  cleanup
   step "done, exit code $code"
 }
 trap finish EXIT
@@ -66,12 +67,7 @@ mkdir -p "$build/msi"
 in_wine() { bash "$wine_run" "$prefix" "$@"; }
 # A private screen from the start: Wine's desktop process, started with the first program, keeps
 # the display it found for every later one.
-fifo=$(mktemp -u) && mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-pids+=($!)
-read -r -t 20 display <"$fifo" || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
-rm -f "$fifo"
-export DISPLAY=:$display
+start_xvfb 1024x768
 c_drive=$prefix/drive_c
 in_wine cmd /c ver >/dev/null
 before=$(cd "$c_drive" && find . -path ./windows -prune -o -path ./users -prune -o -print | sort)
@@ -79,29 +75,22 @@ before=$(cd "$c_drive" && find . -path ./windows -prune -o -path ./users -prune 
 msi_windows="Z:${msi//\//\\}"
 in_wine msiexec /i "$msi_windows" /qn
 installed=$c_drive/"Program Files"/rekenrups/rekenrups.exe
-[[ -f $installed ]] || { echo "FAIL: the MSI put no rekenrups.exe under Program Files" >&2; exit 1; }
-cmp -s "$installed" "$build/rekenrups.exe" || { echo "FAIL: the installed rekenrups.exe is not the one built" >&2; exit 1; }
+[[ -f $installed ]] || fail "the MSI put no rekenrups.exe under Program Files"
+cmp -s "$installed" "$build/rekenrups.exe" || fail "the installed rekenrups.exe is not the one built"
 # Windows puts a per-machine shortcut in the common Start menu; Wine 8 puts it in the user's.
 shortcut=$(find "$c_drive/ProgramData" "$c_drive/users" -path '*Start Menu*' -iname 'rekenrups.lnk' 2>/dev/null | head -n 1)
-[[ -n $shortcut ]] || { echo "FAIL: the MSI made no Start-menu shortcut rekenrups" >&2; exit 1; }
+[[ -n $shortcut ]] || fail "the MSI made no Start-menu shortcut rekenrups"
 uninstall_key=$(in_wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null | tr -d '\r')
 for want in "DisplayName    REG_SZ    rekenrups" "Publisher    REG_SZ    Tobbelwerk" \
   "DisplayVersion    REG_SZ    $version" "URLInfoAbout    REG_SZ    https://www.tobbelwerk.example/"; do
-  grep -qF "$want" <<<"$uninstall_key" || { echo "FAIL: Apps & features lacks '$want'" >&2; exit 1; }
+  grep -qF "$want" <<<"$uninstall_key" || fail "Apps & features lacks '$want'"
 done
 
 # The installed program starts from its place: its main window maps on the screen.
 (in_wine 'C:\Program Files\rekenrups\rekenrups.exe' >/dev/null 2>&1) &
 pids+=($!)
-seen=
-for _ in $(seq 300); do
-  if xdotool search --name '^ Alle kinderen moeten alle kansen krijgen\.$' >/dev/null 2>&1; then
-    seen=yes
-    break
-  fi
-  sleep 0.2
-done
-[[ -n $seen ]] || { echo "FAIL: the installed rekenrups.exe showed no main window in 60 s" >&2; exit 1; }
+main_shown() { xdotool search --name "^${motto//./\\.}\$" >/dev/null 2>&1; }
+wait_until "$slow" main_shown || fail "the installed rekenrups.exe showed no main window in $slow s"
 import -window root "$build/msi/installed-program.png" 2>/dev/null || true
 WINEPREFIX=$prefix /usr/lib/wine/wineserver -k 2>/dev/null || true
 WINEPREFIX=$prefix /usr/lib/wine/wineserver -w 2>/dev/null || true
@@ -114,7 +103,7 @@ if [[ $before != "$after" ]]; then
   exit 1
 fi
 [[ -z $(find "$c_drive" -iname 'rekenrups*' 2>/dev/null) ]] ||
-  { echo "FAIL: removing the MSI left $(find "$c_drive" -iname 'rekenrups*' | head -n 3)" >&2; exit 1; }
+  fail "removing the MSI left $(find "$c_drive" -iname 'rekenrups*' | head -n 3)"
 in_wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null | grep -q 'rekenrups' &&
-  { echo "FAIL: Apps & features still lists rekenrups after its removal" >&2; exit 1; }
+  fail "Apps & features still lists rekenrups after its removal"
 echo "PASS: rekenrups for Windows: built, tests and road under Wine, MSI installed, started and removed silently"

@@ -23,7 +23,7 @@ screen_width=1024 screen_height=768
 # shellcheck source=../../tests/e2e/lib.sh
 source "$top/tests/e2e/lib.sh"
 need_tools import
-[[ -x /usr/lib/wine/wine64 ]] || { echo "SKIP: wine64 is not installed"; exit $SKIP; }
+[[ -x /usr/lib/wine/wine64 ]] || skip "wine64 is not installed"
 [[ -e $driver ]] || fail "$driver is missing: run scripts/windows/build.sh first"
 rm -rf "$work/shots" "$work/driver.log"
 mkdir -p "$work/shots"
@@ -167,11 +167,8 @@ IFS=, read -r r g b <<<"$wrong"
 tab_to cmdstop
 before=$(lines | grep -c '^shown frmkiesbasis1 ')
 xdotool key Return
-for _ in $(seq 50); do
-  (($(lines | grep -c '^shown frmkiesbasis1 ') > before)) && break
-  sleep 0.1
-done
-(($(lines | grep -c '^shown frmkiesbasis1 ') > before)) || fail "the exercise screen's stop button did not bring back the chooser"
+chooser_again() { (($(lines | grep -c '^shown frmkiesbasis1 ') > before)); }
+wait_until 5 chooser_again || fail "the exercise screen's stop button did not bring back the chooser"
 tab_to cmdeinde
 xdotool key Return
 wait_line '^shown frminfo ' >/dev/null
