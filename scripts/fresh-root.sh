@@ -1,9 +1,10 @@
-# A fresh Debian 12 root, as a newcomer's new machine has it: debootstrap's minimal variant with
-# this machine's own apt sources. Shared by .ci/run and packaging/check-package.sh. Source it
-# (as root), then:
+# A fresh Debian root, as a newcomer's new machine has it: debootstrap's minimal variant with
+# this machine's own apt sources, turned to the root's release. Shared by .ci/run,
+# packaging/check-package.sh and scripts/web/build.sh. Source it (as root), then:
 #
-#   fresh_root_make DIR       makes the root in DIR (which must not exist) and mounts what a
-#                             chroot needs
+#   fresh_root_make DIR [SUITE]
+#                             makes the root in DIR (which must not exist) of the release SUITE
+#                             (bookworm, the default, or trixie) and mounts what a chroot needs
 #   fresh_root_run DIR CMD... runs CMD inside, as root, with a clean environment in which
 #                             nobody answers questions (apt's and debconf's)
 #   fresh_root_remove DIR     ends what still runs inside, unmounts and deletes the root
@@ -13,7 +14,6 @@
 # shares, so that a second root fetches nothing again.
 
 fresh_root_cache=${REKENRUPS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/rekenrups}
-fresh_root_suite=bookworm
 fresh_root_list=()
 
 fresh_root_fail() {
@@ -49,7 +49,7 @@ fresh_root_mount() {
 }
 
 fresh_root_make() {
-  local root=$1
+  local root=$1 suite=${2:-bookworm}
   [[ $(id -u) -eq 0 ]] || fresh_root_fail "making a root needs root"
   command -v debootstrap >/dev/null || fresh_root_fail "debootstrap is missing (apt-get install debootstrap)"
   [[ ! -e $root ]] || fresh_root_fail "$root exists already"
@@ -58,7 +58,7 @@ fresh_root_make() {
   local log
   log=$(mktemp)
   if ! debootstrap --variant=minbase --cache-dir="$fresh_root_cache/debootstrap" \
-    "$fresh_root_suite" "$root" "$(fresh_root_mirror)" >"$log" 2>&1; then
+    "$suite" "$root" "$(fresh_root_mirror)" >"$log" 2>&1; then
     tail -n 30 "$log" >&2
     rm -f "$log"
     fresh_root_fail "debootstrap failed (above)"
@@ -70,6 +70,14 @@ fresh_root_make() {
   cp -a /etc/apt/sources.list "$root/etc/apt/" 2>/dev/null || true
   cp -a /etc/apt/sources.list.d/. "$root/etc/apt/sources.list.d/" 2>/dev/null || true
   find "$root/etc/apt/sources.list.d" -type f ! -name '*.list' ! -name '*.sources' -delete
+  # This machine's sources name its own release: a root of another one gets the same archives,
+  # with its own suites (trixie, trixie-updates, trixie-security).
+  local host_suite
+  host_suite=$(. /etc/os-release && echo "${VERSION_CODENAME:-bookworm}")
+  if [[ $suite != "$host_suite" ]]; then
+    find "$root/etc/apt/sources.list" "$root/etc/apt/sources.list.d" -type f \
+      \( -name '*.list' -o -name '*.sources' \) -exec sed -i -E "s/\\b$host_suite(-[a-z]+)?\\b/$suite\\1/g" {} + 2>/dev/null || true
+  fi
   local conf
   for conf in /etc/apt/apt.conf.d/*; do
     grep -qs -e 'archives/\*\.deb' -e 'pkgcache' "$conf" || cp -a "$conf" "$root/etc/apt/apt.conf.d/"
