@@ -319,12 +319,11 @@ void CommandButton::mouseMoveEvent(QMouseEvent *event)
 
 void CommandButton::keyPressEvent(QKeyEvent *event)
 {
-    // Qt's buttons take Enter only inside a dialog; a held key presses the button once.
+    // Qt's buttons take Enter only inside a dialog; a held key is the application's HeldKeyGuard's.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         event->accept();
-        if (!event->isAutoRepeat())
-            click();
+        click();
         return;
     }
     QPushButton::keyPressEvent(event);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QElapsedTimer>
+#include "ui/heldkeyguard.h"
+
 #include <QObject>
 #include <QPointer>
 
@@ -9,7 +10,6 @@
 #include <functional>
 
 class QCloseEvent;
-class QKeyEvent;
 
 namespace ui {
 
@@ -40,11 +40,7 @@ public:
 private:
     QPointer<QWidget> m_lastActive;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    // One press of Enter, keypad Enter or Space presses one button, however long the key is held.
-    bool swallowRepeat(QObject *watched, const QKeyEvent *event);
-    int m_releasedKey = 0;
-    quint64 m_releasedAt = 0;
-    QElapsedTimer m_releaseClock;
+    HeldKeyGuard m_heldKeys;
 
     bool m_quitting = false;
     bool m_ended = false;
