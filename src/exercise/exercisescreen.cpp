@@ -24,31 +24,16 @@ ExerciseScreen::ExerciseScreen(WindowDirectory &windows, const exercise::Level &
     : ui::Form(windows.forms(), QString::fromLatin1(level.windowName)), m_windows(windows), m_level(level),
       m_narrator(*this, level)
 {
-    m_narrator.nameControls(createControls(), startHint());
+    createControls();
+    m_narrator.nameControls(*this, startHint());
     connectHandlers();
 }
 
-ui::Controls ExerciseScreen::createControls()
+void ExerciseScreen::createControls()
 {
     // A resizable frame whose title bar has no buttons: the screen is left through cmdstop only.
-    const ui::Controls controls =
-        ui::buildWindow(*this, exercise::exerciseWindow(m_level), exercise::exerciseDesign(m_level));
-    cmdcontrole1 = controls.get<ui::CommandButton>("cmdcontrole1");
-    cmdjuist = controls.get<ui::CommandButton>("cmdjuist");
-    cmdstart = controls.get<ui::CommandButton>("cmdstart");
-    cmdcontrole = controls.get<ui::CommandButton>("cmdcontrole");
-    cmdstop = controls.get<ui::CommandButton>("cmdstop");
-    txtrest = controls.get<ui::TextBox>("txtrest");
-    txtquotient = controls.get<ui::TextBox>("txtquotient");
-    lbljuist = controls.get<ui::Label>("lbljuist");
-    lblaantal = controls.get<ui::Label>("lblaantal");
-    lblprodukt = controls.get<ui::Label>("lblprodukt");
-    lblrest = controls.get<ui::Label>("lblrest");
-    lbldeler = controls.get<ui::Label>("lbldeler");
-    lbldeeltal = controls.get<ui::Label>("lbldeeltal");
-    lblquotient = controls.get<ui::Label>("lblquotient");
-    lblhulp = controls.array<ui::Label>("lblhulp");
-    return controls;
+    ui::buildWindow(*this, exercise::exerciseWindow(m_level), exercise::exerciseDesign(m_level),
+                    static_cast<exercise::ExerciseControls &>(*this));
 }
 
 void ExerciseScreen::connectHandlers()
@@ -90,15 +75,12 @@ void ExerciseScreen::Form_Activate()
 
 void ExerciseScreen::showStatistics()
 {
-    lblaantal->setCaption(exercise::statistiektekst(aantaloefeningen, aantalfouten, aantaljuist, aantalhulp));
+    lblaantal->setCaption(exercise::statistiektekst(m_counters));
 }
 
 void ExerciseScreen::wisscherm()
 {
-    aantaloefeningen = 0;
-    aantalfouten = 0;
-    aantaljuist = 0;
-    aantalhulp = 0;
+    m_counters = {};
     showStatistics();
     txtquotient->clear();
     txtrest->clear();
@@ -111,9 +93,9 @@ void ExerciseScreen::wisscherm()
     lblprodukt->setCaption(QString());
     lblrest->setCaption(QString());
     lblquotient->setCaption(QString());
-    quotient = 0;
-    rest = 0;
-    produkt = 0;
+    m_division.quotient = 0;
+    m_division.rest = 0;
+    m_division.produkt = 0;
     m_narrator.reset();
 }
 
@@ -136,7 +118,7 @@ void ExerciseScreen::cmdstart_Click()
     txtquotient->setFocus(Qt::OtherFocusReason);
     txtquotient->clear();
     txtrest->clear();
-    aantaloefeningen = basic::countUp(aantaloefeningen);
+    m_counters.aantaloefeningen = basic::countUp(m_counters.aantaloefeningen);
     showStatistics();
     if (m_level.startShowsCmdcontrole)
         cmdcontrole->show();
@@ -144,18 +126,14 @@ void ExerciseScreen::cmdstart_Click()
     cmdstart->hide();
     cmdjuist->show();
 
-    deeltal = drawn.deeltal;
-    deler = drawn.deler;
-    quotient = drawn.quotient;
-    produkt = drawn.produkt;
-    rest = drawn.rest;
+    m_division = drawn;
     if (m_level.startFillsRest)
-        txtrest->setText(basic::toText(rest));
-    lbldeeltal->setCaption(basic::toText(deeltal));
-    lbldeler->setCaption(basic::toText(deler));
-    lblquotient->setCaption(basic::toText(quotient));
-    lblrest->setCaption(basic::toText(rest));
-    lblprodukt->setCaption(basic::toText(produkt));
+        txtrest->setText(basic::toText(drawn.rest));
+    lbldeeltal->setCaption(basic::toText(drawn.deeltal));
+    lbldeler->setCaption(basic::toText(drawn.deler));
+    lblquotient->setCaption(basic::toText(drawn.quotient));
+    lblrest->setCaption(basic::toText(drawn.rest));
+    lblprodukt->setCaption(basic::toText(drawn.produkt));
 }
 
 QString ExerciseScreen::startHint()
@@ -209,7 +187,8 @@ void ExerciseScreen::endRefusal()
 void ExerciseScreen::cmdjuist_Click()
 {
     endRefusal();
-    const check::CheckResult result = check::checkAnswer(txtquotient->text(), txtrest->text(), quotient, rest);
+    const check::CheckResult result =
+        check::checkAnswer(txtquotient->text(), txtrest->text(), m_division.quotient, m_division.rest);
     if (result.verdict == check::Verdict::Refused) {
         // Text that is no number changes nothing: the child corrects it and checks again.
         ui::TextBox *refused = result.refusedBox == check::AnswerBox::Quotient ? txtquotient : txtrest;
@@ -221,15 +200,16 @@ void ExerciseScreen::cmdjuist_Click()
     }
     txtquotient->setText(result.quotientText);
     txtrest->setText(result.restText);
-    const QString solution = check::solutionLine(deeltal, deler, quotient, rest);
+    const QString solution =
+        check::solutionLine(m_division.deeltal, m_division.deler, m_division.quotient, m_division.rest);
     if (result.verdict == check::Verdict::Right) {
         setBackColor(green);
-        aantaljuist = basic::countUp(aantaljuist);
+        m_counters.aantaljuist = basic::countUp(m_counters.aantaljuist);
         lbljuist->setCaption(solution);
         totaaljuist = basic::countUp(totaaljuist);
     } else {
         setBackColor(red);
-        aantalfouten = basic::countUp(aantalfouten);
+        m_counters.aantalfouten = basic::countUp(m_counters.aantalfouten);
         lbljuist->setCaption(solution);
     }
     showStatistics();
@@ -238,8 +218,7 @@ void ExerciseScreen::cmdjuist_Click()
     cmdstop->show();
     cmdjuist->hide();
     // The colour alone says nothing to a blind or colour-blind child.
-    m_narrator.verdict(result.verdict, solution,
-                       exercise::spokenStatistics(aantaloefeningen, aantalfouten, aantaljuist, aantalhulp));
+    m_narrator.verdict(result.verdict, solution, exercise::spokenStatistics(m_counters));
 }
 
 void ExerciseScreen::cmdjuist_MouseMove()
@@ -258,11 +237,11 @@ void ExerciseScreen::cmdcontrole1_Click()
     cmdcontrole->show();
     m_refusalShown = false;
     lblhulp(2).setCaption(QString());
-    const help::HelpStep1 step = help::helpStep1(deeltal, deler, quotient);
+    const help::HelpStep1 step = help::helpStep1(m_division.deeltal, m_division.deler, m_division.quotient);
     if (step.split)
         showSplit(*step.split);
     lblhulp(7).setCaption(step.splitLine);
-    aantalhulp = basic::countUp(aantalhulp);
+    m_counters.aantalhulp = basic::countUp(m_counters.aantalhulp);
     showStatistics();
     // Hiding this button moves the focus on to the quotient box, which then says the split.
     m_narrator.split(step.splitLine);
@@ -272,11 +251,12 @@ void ExerciseScreen::cmdcontrole1_Click()
 void ExerciseScreen::cmdcontrole_Click()
 {
     // The smaller divisions are worked out first, so the quotient box says them as the focus arrives.
-    const auto split = help::helpStep2(deeltal, deler, quotient, m_level.step2LastTensEntry);
+    const auto split =
+        help::helpStep2(m_division.deeltal, m_division.deler, m_division.quotient, m_level.step2LastTensEntry);
     if (split)
         m_narrator.split(split->left, split->right);
     txtquotient->setFocus(Qt::OtherFocusReason);
-    aantalhulp = basic::countUp(aantalhulp);
+    m_counters.aantalhulp = basic::countUp(m_counters.aantalhulp);
     showStatistics();
     if (split)
         showSplit(*split);
@@ -287,7 +267,7 @@ void ExerciseScreen::cmdcontrole_Click()
 void ExerciseScreen::showHelpHint(help::Step step, bool strict)
 {
     // With no division drawn yet the divisor is 0; the hint line then stays as it is.
-    if (const auto hint = help::helpHint(step, deeltal, deler, strict)) {
+    if (const auto hint = help::helpHint(step, m_division.deeltal, m_division.deler, strict)) {
         showHoverHint(hint->text);
     }
 }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "basic/int16.h"
+#include "exercise/draw.h"
+#include "exercise/exercisedesign.h"
 #include "exercise/level.h"
 #include "exercise/narrator.h"
+#include "exercise/statistics.h"
 #include "help/splithelp.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -11,8 +14,9 @@
 class WindowDirectory;
 
 // One exercise screen: the same design, variables and handlers on every level; the level gives
-// the draw rule and the few places where the screens differ.
-class ExerciseScreen : public ui::Form {
+// the draw rule and the few places where the screens differ. Its controls are members of the
+// screen itself, as a form's are, filled by the rows of the design table.
+class ExerciseScreen : public ui::Form, private exercise::ExerciseControls {
     Q_OBJECT
 public:
     ExerciseScreen(WindowDirectory &windows, const exercise::Level &level);
@@ -41,7 +45,7 @@ private:
     // Rewrites lblaantal from the four counters of the visit.
     void showStatistics();
 
-    ui::Controls createControls();
+    void createControls();
     void connectHandlers();
     void showSplit(const help::SplitCaptions &split);
     void showHelpHint(help::Step step, bool strict);
@@ -53,31 +57,9 @@ private:
     void takeOverTotal();
 
     basic::Int16 totaaljuist = 0;
-    basic::Int16 deeltal = 0;
-    basic::Int16 deler = 0;
-    basic::Int16 quotient = 0;
-    basic::Int16 rest = 0;
-    basic::Int16 produkt = 0;
-    basic::Int16 aantaloefeningen = 0;
-    basic::Int16 aantalfouten = 0;
-    basic::Int16 aantaljuist = 0;
-    basic::Int16 aantalhulp = 0;
-
-    ui::CommandButton *cmdcontrole1 = nullptr;
-    ui::CommandButton *cmdjuist = nullptr;
-    ui::CommandButton *cmdstart = nullptr;
-    ui::CommandButton *cmdcontrole = nullptr;
-    ui::CommandButton *cmdstop = nullptr;
-    ui::TextBox *txtrest = nullptr;
-    ui::TextBox *txtquotient = nullptr;
-    ui::Label *lbljuist = nullptr;
-    ui::Label *lblaantal = nullptr;
-    ui::Label *lblprodukt = nullptr;
-    ui::Label *lblrest = nullptr;
-    ui::Label *lbldeler = nullptr;
-    ui::Label *lbldeeltal = nullptr;
-    ui::Label *lblquotient = nullptr;
-    ui::ControlArray<ui::Label> lblhulp;
+    // The division on the screen; emptying the screen keeps its dividend and divisor.
+    exercise::Division m_division;
+    exercise::Counters m_counters;
 
     WindowDirectory &m_windows;
     const exercise::Level &m_level;

@@ -1,5 +1,6 @@
 #include "exercise/narrator.h"
 
+#include "exercise/exercisedesign.h"
 #include "exercise/level.h"
 #include "exercise/spoken.h"
 #include "help/splithelp.h"
@@ -13,32 +14,27 @@ Narrator::Narrator(QWidget &screen, const Level &level) : m_screen(screen), m_le
 {
 }
 
-template <typename Control> Control *Narrator::control(const char *name, int index) const
-{
-    return m_controls.get<Control>(name, index);
-}
-
 void Narrator::tell(QWidget *control, const QString &text)
 {
     control->setAccessibleDescription(text.simplified());
 }
 
-void Narrator::nameControls(const ui::Controls &controls, const QString &startHint)
+void Narrator::nameControls(const ExerciseControls &controls, const QString &startHint)
 {
-    m_controls = controls;
+    m_controls = &controls;
     m_startHint = startHint;
-    for (const char *answer : {"lblquotient", "lblrest", "lblprodukt"})
-        control<ui::Label>(answer)->keepCaptionFromScreenReaders();
-    tell(control<QWidget>("cmdjuist"), check::checkHint());
-    control<QWidget>("txtquotient")->setAccessibleName(control<ui::Label>("lblhulp", 3)->caption());
-    control<QWidget>("txtrest")->setAccessibleName(control<ui::Label>("lblhulp", 4)->caption());
-    control<ui::Label>("lbldeeltal")->setSpokenName(QStringLiteral("deeltal"));
-    control<ui::Label>("lbldeler")->setSpokenName(QStringLiteral("deler"));
-    control<ui::Label>("lbljuist")->setSpokenName(QStringLiteral("uitkomst"));
-    control<ui::Label>("lblaantal")->setSpokenName(QStringLiteral("score"));
+    for (ui::Label *answer : {controls.lblquotient, controls.lblrest, controls.lblprodukt})
+        answer->keepCaptionFromScreenReaders();
+    tell(controls.cmdjuist, check::checkHint());
+    controls.txtquotient->setAccessibleName(controls.lblhulp(3).caption());
+    controls.txtrest->setAccessibleName(controls.lblhulp(4).caption());
+    controls.lbldeeltal->setSpokenName(QStringLiteral("deeltal"));
+    controls.lbldeler->setSpokenName(QStringLiteral("deler"));
+    controls.lbljuist->setSpokenName(QStringLiteral("uitkomst"));
+    controls.lblaantal->setSpokenName(QStringLiteral("score"));
     for (int help : {0, 1, 7})
-        control<ui::Label>("lblhulp", help)->setSpokenName(QStringLiteral("hulp"));
-    control<ui::Label>("lblhulp", 2)->setSpokenName(QStringLiteral("tip"));
+        controls.lblhulp(help).setSpokenName(QStringLiteral("hulp"));
+    controls.lblhulp(2).setSpokenName(QStringLiteral("tip"));
 }
 
 void Narrator::reset()
@@ -46,9 +42,10 @@ void Narrator::reset()
     m_division.clear();
     m_splitLine.clear();
     m_smallDivisions.clear();
-    for (const char *name : {"txtquotient", "txtrest", "lbljuist", "cmdstop"})
-        tell(control<QWidget>(name), QString());
-    tell(control<QWidget>("cmdstart"), m_startHint);
+    for (QWidget *control : std::initializer_list<QWidget *>{m_controls->txtquotient, m_controls->txtrest,
+                                                             m_controls->lbljuist, m_controls->cmdstop})
+        tell(control, QString());
+    tell(m_controls->cmdstart, m_startHint);
 }
 
 void Narrator::newDivision(basic::Int16 deeltal, basic::Int16 deler)
@@ -56,9 +53,9 @@ void Narrator::newDivision(basic::Int16 deeltal, basic::Int16 deler)
     m_division = spokenDivision(deeltal, deler);
     m_splitLine.clear();
     m_smallDivisions.clear();
-    tell(control<QWidget>("txtquotient"), exerciseStory());
-    tell(control<QWidget>("txtrest"), QString());
-    tell(control<QWidget>("lbljuist"), QString());
+    tell(m_controls->txtquotient, exerciseStory());
+    tell(m_controls->txtrest, QString());
+    tell(m_controls->lbljuist, QString());
     describeHelpButtons(deeltal, deler);
 }
 
@@ -66,9 +63,9 @@ void Narrator::describeHelpButtons(basic::Int16 deeltal, basic::Int16 deler)
 {
     // Keyboard users never see the hints the mouse brings up; a screen reader reads them here.
     if (const auto hint = help::helpHint(help::Step::One, deeltal, deler, true))
-        tell(control<QWidget>("cmdcontrole1"), hint->text);
+        tell(m_controls->cmdcontrole1, hint->text);
     if (const auto hint = help::helpHint(help::Step::Two, deeltal, deler, m_level.step2HintStrict))
-        tell(control<QWidget>("cmdcontrole"), hint->text);
+        tell(m_controls->cmdcontrole, hint->text);
 }
 
 QString Narrator::exerciseStory() const
@@ -87,22 +84,22 @@ void Narrator::split(const QString &splitLine)
     if (splitLine.isEmpty())
         return;
     m_splitLine = spokenWords(splitLine);
-    tell(control<QWidget>("txtquotient"), exerciseStory());
+    tell(m_controls->txtquotient, exerciseStory());
 }
 
 void Narrator::split(const QString &left, const QString &right)
 {
     m_smallDivisions = spokenSplit(left, right);
-    tell(control<QWidget>("txtquotient"), exerciseStory());
+    tell(m_controls->txtquotient, exerciseStory());
 }
 
-void Narrator::refused(QWidget *box, const QString &reason)
+void Narrator::refused(ui::TextBox *box, const QString &reason)
 {
-    const bool quotientBox = box == control<QWidget>("txtquotient");
+    const bool quotientBox = box == m_controls->txtquotient;
     tell(box, spokenWords(reason) + (quotientBox ? QStringLiteral(", ") + exerciseStory() : QString()));
     // Once the child changes the box the reason is old news.
     QObject::connect(
-        qobject_cast<QLineEdit *>(box), &QLineEdit::textChanged, box,
+        box, &QLineEdit::textChanged, box,
         [this, box, quotientBox] { tell(box, quotientBox ? exerciseStory() : QString()); }, Qt::SingleShotConnection);
 }
 
@@ -110,12 +107,12 @@ void Narrator::verdict(check::Verdict verdict, const QString &solution, const QS
 {
     const QString said = check::spokenVerdict(verdict, spokenWords(solution));
     const QString withCounts = said + QStringLiteral(". ") + statistics;
-    tell(control<QWidget>("lbljuist"), said);
-    tell(control<QWidget>("cmdstop"), withCounts);
+    tell(m_controls->lbljuist, said);
+    tell(m_controls->cmdstop, withCounts);
     QWidget *focused = m_screen.focusWidget();
-    if (focused == control<QWidget>("cmdstart"))
+    if (focused == m_controls->cmdstart)
         tell(focused, withCounts + u' ' + m_startHint);
-    else if (focused && focused != control<QWidget>("cmdcontrole1"))
+    else if (focused && focused != m_controls->cmdcontrole1)
         tell(focused, withCounts);
 }
 

@@ -2,14 +2,17 @@
 
 #include "basic/int16.h"
 #include "check/answer.h"
-#include "ui/windowbuilder.h"
 
 #include <QString>
 
 class QWidget;
+namespace ui {
+class TextBox;
+}
 
 namespace exercise {
 
+struct ExerciseControls;
 struct Level;
 
 // What a screen reader hears on an exercise screen, told as things happen there. Orca (over AT-SPI,
@@ -21,7 +24,7 @@ public:
     Narrator(QWidget &screen, const Level &level);
 
     // Names and descriptions that stay for the whole run, given the screen's controls.
-    void nameControls(const ui::Controls &controls, const QString &startHint);
+    void nameControls(const ExerciseControls &controls, const QString &startHint);
     // The screen was emptied: nothing of the last exercise is told any more.
     void reset();
     // Before the focus moves into the quotient box, which then says the division.
@@ -30,13 +33,12 @@ public:
     void split(const QString &splitLine);
     void split(const QString &left, const QString &right);
     // Before the focus moves into the refused box, which then says why, until its text changes.
-    void refused(QWidget *box, const QString &reason);
+    void refused(ui::TextBox *box, const QString &reason);
     // After the check has shown and hidden its buttons: the control with the focus, the stop button
     // and the verdict line say the verdict, and the buttons also the counts of the visit.
     void verdict(check::Verdict verdict, const QString &solution, const QString &statistics);
 
 private:
-    template <typename Control> Control *control(const char *name, int index = -1) const;
     static void tell(QWidget *control, const QString &text);
     // Everything the screen shows of the exercise, for the quotient box.
     QString exerciseStory() const;
@@ -44,7 +46,7 @@ private:
 
     QWidget &m_screen;
     const Level &m_level;
-    ui::Controls m_controls;
+    const ExerciseControls *m_controls = nullptr;
     QString m_startHint;
     QString m_division;
     QString m_splitLine;

@@ -35,10 +35,11 @@ QString spokenSplit(const QString &left, const QString &right)
     return first + QStringLiteral(" en ") + second;
 }
 
-QString spokenStatistics(basic::Int16 oefeningen, basic::Int16 fouten, basic::Int16 juist, basic::Int16 hulp)
+QString spokenStatistics(const Counters &counters)
 {
     return QStringLiteral("oefeningen %1, fouten %2, juist %3, hulp %4")
-        .arg(basic::toText(oefeningen), basic::toText(fouten), basic::toText(juist), basic::toText(hulp));
+        .arg(basic::toText(counters.aantaloefeningen), basic::toText(counters.aantalfouten),
+             basic::toText(counters.aantaljuist), basic::toText(counters.aantalhulp));
 }
 
 } // namespace exercise

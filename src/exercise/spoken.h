@@ -1,6 +1,7 @@
 #pragma once
 
 #include "basic/int16.h"
+#include "exercise/statistics.h"
 
 #include <QString>
 
@@ -19,6 +20,6 @@ QString spokenSplit(const QString &left, const QString &right);
 
 // The four counts of a visit in short words, as the screen names them: "oefeningen 3, fouten 1,
 // juist 2, hulp 0".
-QString spokenStatistics(basic::Int16 oefeningen, basic::Int16 fouten, basic::Int16 juist, basic::Int16 hulp);
+QString spokenStatistics(const Counters &counters);
 
 } // namespace exercise

@@ -4,14 +4,13 @@
 
 namespace exercise {
 
-QString statistiektekst(basic::Int16 aantaloefeningen, basic::Int16 aantalfouten, basic::Int16 aantaljuist,
-                        basic::Int16 aantalhulp)
+QString statistiektekst(const Counters &counters)
 {
     const QString lineBreak = basic::lineBreak();
-    return QStringLiteral("aantal oefeningen = ") + u' ' + basic::toText(aantaloefeningen) + lineBreak +
-           QStringLiteral(" aantal fouten = ") + u' ' + basic::toText(aantalfouten) + lineBreak +
-           QStringLiteral(" aantal juist = ") + u' ' + basic::toText(aantaljuist) + lineBreak +
-           QStringLiteral(" aantal keer hulp gevraagd = ") + u' ' + basic::toText(aantalhulp);
+    return QStringLiteral("aantal oefeningen = ") + u' ' + basic::toText(counters.aantaloefeningen) + lineBreak +
+           QStringLiteral(" aantal fouten = ") + u' ' + basic::toText(counters.aantalfouten) + lineBreak +
+           QStringLiteral(" aantal juist = ") + u' ' + basic::toText(counters.aantaljuist) + lineBreak +
+           QStringLiteral(" aantal keer hulp gevraagd = ") + u' ' + basic::toText(counters.aantalhulp);
 }
 
 } // namespace exercise

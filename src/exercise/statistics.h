@@ -6,8 +6,15 @@
 
 namespace exercise {
 
-// The four lines of lblaantal: exercises, mistakes, right answers and help requests of a visit.
-QString statistiektekst(basic::Int16 aantaloefeningen, basic::Int16 aantalfouten, basic::Int16 aantaljuist,
-                        basic::Int16 aantalhulp);
+// The counters of one visit to an exercise screen: exercises, mistakes, right answers and help requests.
+struct Counters {
+    basic::Int16 aantaloefeningen = 0;
+    basic::Int16 aantalfouten = 0;
+    basic::Int16 aantaljuist = 0;
+    basic::Int16 aantalhulp = 0;
+};
+
+// The four lines of lblaantal.
+QString statistiektekst(const Counters &counters);
 
 } // namespace exercise

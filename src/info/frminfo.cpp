@@ -16,7 +16,9 @@ namespace {
 
 using ui::Align;
 using ui::ControlDesign;
+using ui::fills;
 using ui::Kind;
+using C = InfoControls;
 
 constexpr ui::BgrColor darkGrey = ui::rgb(111, 111, 111);
 constexpr ui::BgrColor paper = ui::colors::lightYellow;
@@ -45,10 +47,10 @@ const std::array<StatusField, 5> statusFields{{
 // Front to back; the frame holds the timer and the controls after it up to Image4, measured in it.
 // clang-format off
 const std::vector<ControlDesign> infoDesign{
-    {.name = "ProgressBar1", .kind = Kind::ProgressBar, .place = {3240, 5280, 2775, 255}, .spoken = "het programma sluit af"},
-    {.name = "StatusBar1", .kind = Kind::StatusBar, .place = {0, 5550, 10185, 375}, .font = {ui::fonts::msSansSerif, 9.75}},
+    {.name = "ProgressBar1", .fills = fills<&C::ProgressBar1>, .kind = Kind::ProgressBar, .place = {3240, 5280, 2775, 255}, .spoken = "het programma sluit af"},
+    {.name = "StatusBar1", .fills = fills<&C::StatusBar1>, .kind = Kind::StatusBar, .place = {0, 5550, 10185, 375}, .font = {ui::fonts::msSansSerif, 9.75}},
     {.name = "Frame1", .kind = Kind::Frame, .place = {1560, 360, 7080, 4050}, .back = paper},
-    {.name = "Timer1", .kind = Kind::Timer, .in = "Frame1", .interval = 75},
+    {.name = "Timer1", .fills = fills<&C::Timer1>, .kind = Kind::Timer, .in = "Frame1", .interval = 75},
     {.name = "Lblwebinfo", .kind = Kind::Label, .in = "Frame1", .text = credits::birth, .place = {4680, 3480, 2295, 255}, .font = small, .back = paper, .align = Align::Left},
     {.name = "lbladres1", .kind = Kind::Label, .in = "Frame1", .text = credits::professions, .place = {2640, 3240, 4335, 255}, .font = small, .back = paper, .align = Align::Left},
     {.name = "lblmail", .kind = Kind::Label, .in = "Frame1", .text = credits::diploma, .place = {3840, 3720, 3135, 255}, .font = small, .back = paper, .align = Align::Left},
@@ -60,7 +62,7 @@ const std::vector<ControlDesign> infoDesign{
     {.name = "lblmemo", .kind = Kind::Label, .in = "Frame1", .text = "Voor jou gemaakt door ", .place = {2355, 720, 3255, 330}, .font = {ui::fonts::arial, 14.25, true}, .back = paper, .align = Align::Left},
     {.name = "Image4", .kind = Kind::Picture, .toolTip = credits::makerAddress, .place = {120, 4080, 480, 420}, .picture = pictures::smallLogo},
     {.name = "Image3", .kind = Kind::Picture, .toolTip = credits::makerAddress, .place = {8760, 4080, 480, 420}, .picture = pictures::smallLogo},
-    {.name = "lblgeld", .kind = Kind::Label, .place = {1560, 4440, 7080, 735}, .font = {ui::fonts::arial, 14.25}, .back = ui::colors::navy, .fore = ui::colors::white},
+    {.name = "lblgeld", .fills = fills<&C::lblgeld>, .kind = Kind::Label, .place = {1560, 4440, 7080, 735}, .font = {ui::fonts::arial, 14.25}, .back = ui::colors::navy, .fore = ui::colors::white},
 };
 // clang-format on
 
@@ -76,18 +78,14 @@ void frminfo::createControls()
 {
     // A fixed panel in the main window: an empty caption and no title bar. It shows only as the
     // program ends, and its name is all a screen reader says of it, so the name tells the end.
-    const ui::Controls controls = ui::buildWindow(*this,
-                                                  {.spoken = "over rekenrups: rekenrups stopt, tot ziens",
-                                                   .document = true,
-                                                   .clientWidth = 10185,
-                                                   .clientHeight = 5925,
-                                                   .back = darkGrey,
-                                                   .font = {ui::fonts::msSansSerif, 8.25}},
-                                                  infoDesign, m_windows.documentArea());
-    ProgressBar1 = controls.get<ui::ProgressBar>("ProgressBar1");
-    StatusBar1 = controls.get<ui::StatusBar>("StatusBar1");
-    Timer1 = controls.get<ui::PreciseTimer>("Timer1");
-    lblgeld = controls.get<ui::Label>("lblgeld");
+    ui::buildWindow(*this,
+                    {.spoken = "over rekenrups: rekenrups stopt, tot ziens",
+                     .document = true,
+                     .clientWidth = 10185,
+                     .clientHeight = 5925,
+                     .back = darkGrey,
+                     .font = {ui::fonts::msSansSerif, 8.25}},
+                    infoDesign, static_cast<InfoControls &>(*this), m_windows.documentArea());
     for (const StatusField &field : statusFields) {
         const QString text = QString::fromUtf8(field.text);
         StatusBar1->addField(field.kind, field.widthTwips, text, text);

@@ -10,9 +10,17 @@
 
 class WindowDirectory;
 
+// The controls of the information screen that its handlers reach.
+struct InfoControls {
+    ui::ProgressBar *ProgressBar1 = nullptr;
+    ui::StatusBar *StatusBar1 = nullptr;
+    ui::PreciseTimer *Timer1 = nullptr;
+    ui::Label *lblgeld = nullptr;
+};
+
 // The information screen: presents the maker and the author, scrolls a slogan through its status
 // bar, fills a progress bar laid into the status bar, and ends the program after 151 ticks.
-class frminfo : public ui::Form {
+class frminfo : public ui::Form, private InfoControls {
     Q_OBJECT
 public:
     explicit frminfo(WindowDirectory &windows);
@@ -29,11 +37,6 @@ private:
     void createControls();
     void connectHandlers();
     void toonvoortgang(bool tonen);
-
-    ui::ProgressBar *ProgressBar1 = nullptr;
-    ui::StatusBar *StatusBar1 = nullptr;
-    ui::PreciseTimer *Timer1 = nullptr;
-    ui::Label *lblgeld = nullptr;
 
     WindowDirectory &m_windows;
     std::int32_t m_teller = 0;

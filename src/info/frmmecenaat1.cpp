@@ -9,7 +9,9 @@
 namespace {
 
 using ui::ControlDesign;
+using ui::fills;
 using ui::Kind;
+using C = IntroControls;
 
 constexpr ui::BgrColor mauve = ui::rgb(112, 101, 109);
 constexpr ui::BgrColor panelYellow = ui::rgb(255, 255, 128);
@@ -21,7 +23,7 @@ constexpr ui::FontDesign medium{ui::fonts::msSansSerif, 13.5};
 // clang-format off
 const std::vector<ControlDesign> introDesign{
     {.name = "Frame1", .index = 1, .kind = Kind::Frame, .place = {0, 0, 11520, 19530}, .back = ui::colors::lightYellow},
-    {.name = "cmdkombinnen", .kind = Kind::PictureCaptionButton, .in = "Frame1_1", .text = "Klik hier en start !", .place = {3600, 1080, 3855, 3495}, .font = {ui::fonts::msSansSerif, 18, true}, .back = ui::colors::white, .tab = 0, .picture = pictures::introButton, .isDefault = true},
+    {.name = "cmdkombinnen", .fills = fills<&C::cmdkombinnen>, .kind = Kind::PictureCaptionButton, .in = "Frame1_1", .text = "Klik hier en start !", .place = {3600, 1080, 3855, 3495}, .font = {ui::fonts::msSansSerif, 18, true}, .back = ui::colors::white, .tab = 0, .picture = pictures::introButton, .isDefault = true},
     {.name = "Image1", .index = 1, .kind = Kind::Picture, .in = "Frame1_1", .place = {9480, 3960, 1635, 1710}, .picture = pictures::introSide},
     {.name = "Image1", .index = 0, .kind = Kind::Picture, .in = "Frame1_1", .place = {120, 3960, 1635, 1710}, .picture = pictures::introSide},
     {.name = "Image1", .index = 3, .kind = Kind::Picture, .in = "Frame1_1", .place = {0, 5640, 480, 420}, .picture = pictures::smallLogo},
@@ -46,11 +48,10 @@ frmmecenaat1::frmmecenaat1(WindowDirectory &windows)
 void frmmecenaat1::createControls()
 {
     // A fixed panel in the main window: an empty caption and no title bar.
-    const ui::Controls controls = ui::buildWindow(
+    ui::buildWindow(
         *this,
         {.spoken = "welkom bij rekenrups", .document = true, .clientWidth = 11160, .clientHeight = 6720, .back = mauve},
-        introDesign, m_windows.documentArea());
-    cmdkombinnen = controls.get<ui::PictureCaptionButton>("cmdkombinnen");
+        introDesign, static_cast<IntroControls &>(*this), m_windows.documentArea());
 }
 
 void frmmecenaat1::connectHandlers()

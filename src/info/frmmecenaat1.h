@@ -6,9 +6,14 @@
 
 class WindowDirectory;
 
+// The controls of the intro screen that its handlers reach.
+struct IntroControls {
+    ui::PictureCaptionButton *cmdkombinnen = nullptr;
+};
+
 // The intro screen: a fixed panel in the main window naming the maker, with one big button that
 // leads on to the level chooser.
-class frmmecenaat1 : public ui::Form {
+class frmmecenaat1 : public ui::Form, private IntroControls {
     Q_OBJECT
 public:
     explicit frmmecenaat1(WindowDirectory &windows);
@@ -20,8 +25,6 @@ private:
 
     void createControls();
     void connectHandlers();
-
-    ui::PictureCaptionButton *cmdkombinnen = nullptr;
 
     WindowDirectory &m_windows;
 };

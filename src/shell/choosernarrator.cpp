@@ -15,13 +15,15 @@ ChooserNarrator::~ChooserNarrator()
     QObject::disconnect(m_leaving);
 }
 
-void ChooserNarrator::nameLevels(const ui::Controls &controls)
+void ChooserNarrator::nameLevels(const ChooserControls &controls)
 {
-    m_heading = controls.get<ui::Label>("Label1");
-    m_total = controls.get<ui::Label>("lblgemaakt");
+    m_heading = controls.Label1;
+    m_total = controls.lblgemaakt;
     // The captions' brackets and plus signs would be read out as punctuation.
-    for (const exercise::Level &level : exercise::levels())
-        controls.get<QWidget>(level.chooserButton)->setAccessibleName(QString::fromUtf8(level.spokenName));
+    for (const exercise::Level &level : exercise::levels()) {
+        controls.levelButtons.at(QString::fromLatin1(level.chooserButton))
+            ->setAccessibleName(QString::fromUtf8(level.spokenName));
+    }
     // The total is news on arrival only; the control that told it says it no more once left.
     m_leaving = QObject::connect(qApp, &QApplication::focusChanged, &m_chooser, [this](QWidget *old, QWidget *) {
         if (old && old == m_told) {

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "shell/choosercontrols.h"
 #include "ui/controls.h"
-#include "ui/windowbuilder.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -16,7 +16,7 @@ public:
     ChooserNarrator &operator=(const ChooserNarrator &) = delete;
 
     // Given the chooser's controls.
-    void nameLevels(const ui::Controls &controls);
+    void nameLevels(const ChooserControls &controls);
     // As the chooser is shown, before the window system hands it the focus.
     void arrived();
 

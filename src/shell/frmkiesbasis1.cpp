@@ -1,22 +1,19 @@
 #include "shell/frmkiesbasis1.h"
 
-#include "exercise/exercisescreen.h"
 #include "exercise/level.h"
 #include "info/credits.h"
-#include "info/frminfo.h"
+#include "info/windowdirectory.h"
 #include "resources/pictures.h"
-#include "shell/mdiform2.h"
-#include "shell/program.h"
 #include "ui/fonts.h"
 #include "ui/windowbuilder.h"
-
-#include <string_view>
 
 namespace {
 
 using ui::Align;
 using ui::ControlDesign;
+using ui::fills;
 using ui::Kind;
+using C = ChooserControls;
 
 constexpr ui::BgrColor lightBlue = 0xFFC0C0;
 constexpr ui::BgrColor blue = 0xFF0000;
@@ -28,67 +25,60 @@ using credits::makerAddress;
 // table's to say.
 // clang-format off
 const std::vector<ControlDesign> chooserDesign{
-    {.name = "cmdplus", .kind = Kind::Button, .text = "rest is 0  (tot 100+)", .toolTip = "KIJK", .place = {4320, 360, 5295, 495}, .font = levelFont, .tab = 0},
-    {.name = "cmdplustrain", .kind = Kind::Button, .text = "rest is 0 (boven 100+)", .toolTip = "SCHAT", .place = {4320, 1080, 5295, 495}, .font = levelFont, .tab = 1},
-    {.name = "cmd100", .kind = Kind::Button, .text = "deeltal tot 100  (rest)", .place = {4320, 1800, 5295, 495}, .font = levelFont, .tab = 5},
-    {.name = "cmd200", .kind = Kind::Button, .text = "deeltal van 100 tot 200", .place = {4320, 2520, 5295, 495}, .font = levelFont, .tab = 6},
-    {.name = "cmd300", .kind = Kind::Button, .text = "deeltal van 200 tot 300", .place = {4320, 3240, 5295, 495}, .font = levelFont, .tab = 7},
-    {.name = "cmd400", .kind = Kind::Button, .text = "deeltal van 300 tot 400", .place = {4320, 3960, 5295, 495}, .font = levelFont, .tab = 8},
-    {.name = "cmd500", .kind = Kind::Button, .text = "deeltal van 400 tot 500 (rest)", .toolTip = "OEFEN", .place = {4320, 4680, 5295, 495}, .font = levelFont, .tab = 2},
-    {.name = "cmd999", .kind = Kind::Button, .text = "deeltal tot 999 (rest)", .toolTip = "OEFEN", .place = {4320, 5400, 5295, 495}, .font = levelFont, .tab = 4},
-    {.name = "cmdeinde", .kind = Kind::PictureButton, .toolTip = "S T O P ", .place = {5760, 6720, 1815, 735}, .back = 0x000080, .tab = 3, .picture = pictures::stopIcon, .spoken = "stoppen"},
-    {.name = "lblgemaakt", .kind = Kind::Label, .place = {8400, 6240, 1575, 375}, .font = totalFont, .back = lightBlue, .fore = blue},
-    {.name = "Label1", .kind = Kind::Label, .text = "Totaal aantal juiste oefeningen:", .place = {3960, 6240, 4455, 375}, .font = totalFont, .back = lightBlue, .fore = blue},
+    {.name = "cmdplus", .fills = fills<&C::levelButtons>, .kind = Kind::Button, .text = "rest is 0  (tot 100+)", .toolTip = "KIJK", .place = {4320, 360, 5295, 495}, .font = levelFont, .tab = 0},
+    {.name = "cmdplustrain", .fills = fills<&C::levelButtons>, .kind = Kind::Button, .text = "rest is 0 (boven 100+)", .toolTip = "SCHAT", .place = {4320, 1080, 5295, 495}, .font = levelFont, .tab = 1},
+    {.name = "cmd100", .fills = fills<&C::levelButtons>, .kind = Kind::Button, .text = "deeltal tot 100  (rest)", .place = {4320, 1800, 5295, 495}, .font = levelFont, .tab = 5},
+    {.name = "cmd200", .fills = fills<&C::levelButtons>, .kind = Kind::Button, .text = "deeltal van 100 tot 200", .place = {4320, 2520, 5295, 495}, .font = levelFont, .tab = 6},
+    {.name = "cmd300", .fills = fills<&C::levelButtons>, .kind = Kind::Button, .text = "deeltal van 200 tot 300", .place = {4320, 3240, 5295, 495}, .font = levelFont, .tab = 7},
+    {.name = "cmd400", .fills = fills<&C::levelButtons>, .kind = Kind::Button, .text = "deeltal van 300 tot 400", .place = {4320, 3960, 5295, 495}, .font = levelFont, .tab = 8},
+    {.name = "cmd500", .fills = fills<&C::levelButtons>, .kind = Kind::Button, .text = "deeltal van 400 tot 500 (rest)", .toolTip = "OEFEN", .place = {4320, 4680, 5295, 495}, .font = levelFont, .tab = 2},
+    {.name = "cmd999", .fills = fills<&C::levelButtons>, .kind = Kind::Button, .text = "deeltal tot 999 (rest)", .toolTip = "OEFEN", .place = {4320, 5400, 5295, 495}, .font = levelFont, .tab = 4},
+    {.name = "cmdeinde", .fills = fills<&C::cmdeinde>, .kind = Kind::Button, .toolTip = "S T O P ", .place = {5760, 6720, 1815, 735}, .back = 0x000080, .tab = 3, .picture = pictures::stopIcon, .spoken = "stoppen"},
+    {.name = "lblgemaakt", .fills = fills<&C::lblgemaakt>, .kind = Kind::Label, .place = {8400, 6240, 1575, 375}, .font = totalFont, .back = lightBlue, .fore = blue},
+    {.name = "Label1", .fills = fills<&C::Label1>, .kind = Kind::Label, .text = "Totaal aantal juiste oefeningen:", .place = {3960, 6240, 4455, 375}, .font = totalFont, .back = lightBlue, .fore = blue},
     {.name = "Image1", .kind = Kind::Picture, .toolTip = makerAddress, .place = {3240, 6240, 480, 420}, .picture = pictures::smallLogo},
     {.name = "Image2", .kind = Kind::Picture, .toolTip = makerAddress, .place = {3240, 6240, 480, 420}, .picture = pictures::smallLogo},
     // The ring, in the order in which a click moves on; only the first is visible at first.
-    {.name = "imgmeisje", .kind = Kind::Picture, .place = {360, 0, 3000, 6465}, .picture = pictures::ringMeisje},
-    {.name = "imgwit", .kind = Kind::Picture, .place = {240, 1800, 3180, 4125}, .visible = false, .picture = pictures::ringWit},
-    {.name = "imgchinees", .kind = Kind::Picture, .place = {960, 360, 2250, 5820}, .visible = false, .picture = pictures::ringChinees},
-    {.name = "imgkleur", .kind = Kind::Picture, .place = {0, 1320, 3750, 4155}, .visible = false, .picture = pictures::ringKleur},
-    {.name = "imgkleur2", .kind = Kind::Picture, .place = {960, 1440, 1500, 4785}, .visible = false, .picture = pictures::ringKleur2},
-    {.name = "imgkleur3", .kind = Kind::Picture, .place = {360, 120, 3405, 6000}, .visible = false, .picture = pictures::ringKleur3},
+    {.name = "imgmeisje", .fills = fills<&C::ring>, .kind = Kind::Picture, .place = {360, 0, 3000, 6465}, .picture = pictures::ringMeisje},
+    {.name = "imgwit", .fills = fills<&C::ring>, .kind = Kind::Picture, .place = {240, 1800, 3180, 4125}, .visible = false, .picture = pictures::ringWit},
+    {.name = "imgchinees", .fills = fills<&C::ring>, .kind = Kind::Picture, .place = {960, 360, 2250, 5820}, .visible = false, .picture = pictures::ringChinees},
+    {.name = "imgkleur", .fills = fills<&C::ring>, .kind = Kind::Picture, .place = {0, 1320, 3750, 4155}, .visible = false, .picture = pictures::ringKleur},
+    {.name = "imgkleur2", .fills = fills<&C::ring>, .kind = Kind::Picture, .place = {960, 1440, 1500, 4785}, .visible = false, .picture = pictures::ringKleur2},
+    {.name = "imgkleur3", .fills = fills<&C::ring>, .kind = Kind::Picture, .place = {360, 120, 3405, 6000}, .visible = false, .picture = pictures::ringKleur3},
     {.name = "Shape1", .kind = Kind::Shape, .place = {3960, 120, 6015, 6015}, .back = 0x404080},
 };
 // clang-format on
 
 } // namespace
 
-frmkiesbasis1::frmkiesbasis1(Program &windows)
+frmkiesbasis1::frmkiesbasis1(WindowDirectory &windows)
     : ui::Form(windows.forms(), QStringLiteral("frmkiesbasis1")), m_windows(windows)
 {
-    const ui::Controls controls = createControls();
-    m_narrator.nameLevels(controls);
-    connectHandlers(controls);
+    createControls();
+    m_narrator.nameLevels(*this);
+    connectHandlers();
 }
 
-ui::Controls frmkiesbasis1::createControls()
+void frmkiesbasis1::createControls()
 {
     // Every window shows the same caption; a screen reader tells them apart by what they are for.
-    const ui::Controls controls = ui::buildWindow(*this,
-                                                  {.caption = "rekenrups",
-                                                   .spoken = "kies een oefening",
-                                                   .clientWidth = 10260,
-                                                   .clientHeight = 7530,
-                                                   .back = ui::colors::white},
-                                                  chooserDesign);
-    lblgemaakt = controls.get<ui::Label>("lblgemaakt");
-    // The ring's pictures are the rows named img..., in the table's order.
-    for (const ControlDesign &row : chooserDesign) {
-        if (std::string_view(row.name).starts_with("img"))
-            ring.push_back(controls.get<ui::Picture>(row.name));
-    }
-    return controls;
+    ui::buildWindow(*this,
+                    {.caption = "rekenrups",
+                     .spoken = "kies een oefening",
+                     .clientWidth = 10260,
+                     .clientHeight = 7530,
+                     .back = ui::colors::white},
+                    chooserDesign, static_cast<ChooserControls &>(*this));
 }
 
-void frmkiesbasis1::connectHandlers(const ui::Controls &controls)
+void frmkiesbasis1::connectHandlers()
 {
     for (const exercise::Level &level : exercise::levels()) {
         const QString opens = QString::fromLatin1(level.windowName);
-        connect(controls.get<ui::CommandButton>(level.chooserButton), &QPushButton::clicked, this,
+        connect(levelButtons.at(QString::fromLatin1(level.chooserButton)), &QPushButton::clicked, this,
                 [this, opens] { openLevel(opens); });
     }
-    connect(controls.get<ui::CommandButton>("cmdeinde"), &QPushButton::clicked, this, &frmkiesbasis1::cmdeinde_Click);
+    connect(cmdeinde, &QPushButton::clicked, this, &frmkiesbasis1::cmdeinde_Click);
     for (std::size_t i = 0; i < ring.size(); ++i)
         connect(ring[i], &ui::Picture::clicked, this, [this, i] { ringPicture_Click(i); });
 }
@@ -123,16 +113,16 @@ void frmkiesbasis1::setRunningTotal(basic::Int16 total)
 
 void frmkiesbasis1::openLevel(const QString &windowName)
 {
-    m_windows.exerciseScreen(windowName).Show();
+    m_windows.showExerciseScreen(windowName);
     Hide();
     m_windows.hideMainWindow();
 }
 
 void frmkiesbasis1::cmdeinde_Click()
 {
-    m_windows.frminfo().Show();
+    m_windows.showInformation();
     Hide();
-    m_windows.mdiForm2().makeVisible();
+    m_windows.showMainWindow();
     lblgemaakt->setCaption(QString());
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "basic/int16.h"
+#include "shell/choosercontrols.h"
 #include "shell/choosernarrator.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -8,14 +9,14 @@
 
 #include <vector>
 
-class Program;
+class WindowDirectory;
 
 // The level chooser: eight level buttons, the stop button, the running total of right answers
-// and a ring of pictures that turns on a click.
-class frmkiesbasis1 : public ui::Form {
+// and a ring of pictures that turns on a click. Its controls are members of the chooser itself.
+class frmkiesbasis1 : public ui::Form, private ChooserControls {
     Q_OBJECT
 public:
-    explicit frmkiesbasis1(Program &windows);
+    explicit frmkiesbasis1(WindowDirectory &windows);
 
     // A level button: opens the exercise screen of that window name.
     void openLevel(const QString &windowName);
@@ -30,13 +31,10 @@ private:
     // A click on a picture of the ring hides it and shows the next one.
     void ringPicture_Click(std::size_t position);
 
-    ui::Controls createControls();
-    void connectHandlers(const ui::Controls &controls);
+    void createControls();
+    void connectHandlers();
     void centreAndFillTotal();
 
-    ui::Label *lblgemaakt = nullptr;
-    std::vector<ui::Picture *> ring;
-
-    Program &m_windows;
+    WindowDirectory &m_windows;
     ChooserNarrator m_narrator{*this};
 };

@@ -1,8 +1,6 @@
 #include "shell/mdiform2.h"
 
-#include "info/frmmecenaat1.h"
-#include "shell/frmkiesbasis1.h"
-#include "shell/program.h"
+#include "info/windowdirectory.h"
 #include "ui/form.h"
 #include "ui/formmanager.h"
 #include "ui/windowbuilder.h"
@@ -15,20 +13,28 @@
 
 namespace {
 
+using ui::fills;
 using ui::Kind;
+
+// What the main window's code reaches.
+struct MainControls {
+    QAction *aftrek2 = nullptr;
+    QMdiArea *documentArea = nullptr;
+};
+using C = MainControls;
 
 // The menu and the area in which the document windows live.
 // clang-format off
 const std::vector<ui::ControlDesign> mainDesign{
     {.name = "aftrek", .kind = Kind::Menu, .text = "OPENEN "},
-    {.name = "aftrek2", .kind = Kind::MenuCommand, .in = "aftrek", .text = "&Basis", .shortcut = "Ctrl+B"},
-    {.name = "documentArea", .kind = Kind::DocumentArea, .back = 0x8AE2EA},
+    {.name = "aftrek2", .fills = fills<&C::aftrek2>, .kind = Kind::MenuCommand, .in = "aftrek", .text = "&Basis", .shortcut = "Ctrl+B"},
+    {.name = "documentArea", .fills = fills<&C::documentArea>, .kind = Kind::DocumentArea, .back = 0x8AE2EA},
 };
 // clang-format on
 
 } // namespace
 
-MDIForm2::MDIForm2(Program &windows) : m_windows(windows)
+MDIForm2::MDIForm2(WindowDirectory &windows) : m_windows(windows)
 {
     setObjectName(QStringLiteral("MDIForm2"));
     createControls();
@@ -43,22 +49,22 @@ MDIForm2::~MDIForm2()
 
 void MDIForm2::createControls()
 {
-    const ui::Controls controls =
-        ui::buildWindow(*this, {.caption = " Alle kinderen moeten alle kansen krijgen."}, mainDesign);
-    m_area = controls.get<QMdiArea>("documentArea");
+    MainControls controls;
+    ui::buildWindow(*this, {.caption = " Alle kinderen moeten alle kansen krijgen."}, mainDesign, controls);
+    m_area = controls.documentArea;
     connect(m_area, &QMdiArea::subWindowActivated, this, &MDIForm2::noteActivation);
-    connect(controls.get<QAction>("aftrek2"), &QAction::triggered, this, &MDIForm2::aftrek2_Click);
+    connect(controls.aftrek2, &QAction::triggered, this, &MDIForm2::aftrek2_Click);
 }
 
 void MDIForm2::MDIForm_Load()
 {
-    m_windows.frmmecenaat1().Show();
+    m_windows.showIntro();
 }
 
 void MDIForm2::aftrek2_Click()
 {
-    m_windows.frmmecenaat1().Hide();
-    m_windows.kiesbasis1().Show();
+    m_windows.hideIntro();
+    m_windows.showChooser();
     makeVisible();
 }
 

@@ -2,7 +2,7 @@
 
 #include <QMainWindow>
 
-class Program;
+class WindowDirectory;
 class QAction;
 class QMdiArea;
 
@@ -11,7 +11,7 @@ class QMdiArea;
 class MDIForm2 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MDIForm2(Program &windows);
+    explicit MDIForm2(WindowDirectory &windows);
     ~MDIForm2() override;
 
     QMdiArea *documentArea() const { return m_area; }
@@ -30,6 +30,6 @@ private:
     void createControls();
     void noteActivation();
 
-    Program &m_windows;
+    WindowDirectory &m_windows;
     QMdiArea *m_area = nullptr;
 };

@@ -35,6 +35,8 @@ template <typename Window, typename... Arguments> Window &Program::load(const QS
         return static_cast<Window &>(*found->second);
     auto created = std::make_unique<Window>(std::forward<Arguments>(arguments)...);
     Window &window = *created;
+    // Stored before its load handler runs, because that may come back here for the same window:
+    // MDIForm_Load shows the intro, which is built in the main window's document area.
     m_windows.emplace_back(name, std::move(created));
     if constexpr (std::is_base_of_v<ui::Form, Window>)
         static_cast<ui::Form &>(window).Form_Load();
@@ -45,7 +47,7 @@ template <typename Window, typename... Arguments> Window &Program::load(const QS
 
 void Program::start()
 {
-    mdiForm2().makeVisible();
+    showMainWindow();
 }
 
 MDIForm2 &Program::mdiForm2()
@@ -78,14 +80,39 @@ QMdiArea *Program::documentArea()
     return mdiForm2().documentArea();
 }
 
+void Program::showMainWindow()
+{
+    mdiForm2().makeVisible();
+}
+
 void Program::hideMainWindow()
 {
     mdiForm2().hide();
 }
 
+void Program::showIntro()
+{
+    frmmecenaat1().Show();
+}
+
+void Program::hideIntro()
+{
+    frmmecenaat1().Hide();
+}
+
 void Program::showChooser()
 {
     kiesbasis1().Show();
+}
+
+void Program::showExerciseScreen(const QString &windowName)
+{
+    exerciseScreen(windowName).Show();
+}
+
+void Program::showInformation()
+{
+    frminfo().Show();
 }
 
 basic::Int16 Program::runningTotal()

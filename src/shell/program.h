@@ -39,8 +39,13 @@ public:
     ui::FormManager &forms() override { return m_forms; }
     basic::RandomSource &random() override { return *m_random; }
     QMdiArea *documentArea() override;
+    void showMainWindow() override;
     void hideMainWindow() override;
+    void showIntro() override;
+    void hideIntro() override;
     void showChooser() override;
+    void showExerciseScreen(const QString &windowName) override;
+    void showInformation() override;
     basic::Int16 runningTotal() override;
     void setRunningTotal(basic::Int16 total) override;
 

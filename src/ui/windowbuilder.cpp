@@ -74,7 +74,56 @@ void applyDesign(QWidget *control, const ControlDesign &design)
         label->setAlignment(toQt(design.align, design.kind));
     if (auto *box = qobject_cast<QLineEdit *>(control))
         box->setAlignment(toQt(design.align, design.kind));
+    if (auto *button = qobject_cast<QPushButton *>(control); button && design.isDefault) {
+        // Outside a dialog only an auto-default button takes Enter.
+        button->setAutoDefault(true);
+        button->setDefault(true);
+    }
     control->setVisible(design.visible);
+}
+
+bool isWidget(Kind kind)
+{
+    return kind != Kind::Timer && kind != Kind::Menu && kind != Kind::MenuCommand && kind != Kind::DocumentArea;
+}
+
+bool isButton(Kind kind)
+{
+    return kind == Kind::Button || kind == Kind::PictureCaptionButton;
+}
+
+// The first field that the row sets and its kind ignores, or none.
+const char *ignoredField(const ControlDesign &row)
+{
+    const Kind kind = row.kind;
+    const bool widget = isWidget(kind);
+    const bool captioned = isButton(kind) || kind == Kind::Label || kind == Kind::TextBox || kind == Kind::Menu ||
+                           kind == Kind::MenuCommand;
+    const struct {
+        const char *name;
+        bool set;
+        bool used;
+    } fields[] = {
+        {"text", *row.text != 0, captioned},
+        {"toolTip", *row.toolTip != 0, widget},
+        {"place", row.place.width != 0 || row.place.height != 0 || row.place.left != 0 || row.place.top != 0, widget},
+        {"font", row.font.face != nullptr, widget},
+        {"back", row.back.has_value(), widget || kind == Kind::DocumentArea},
+        {"fore", row.fore.has_value(), widget},
+        {"visible", !row.visible, widget},
+        {"tab", row.tab >= 0, widget},
+        {"align", row.align != Align::Centre, kind == Kind::Label || kind == Kind::TextBox},
+        {"picture", row.picture != nullptr, isButton(kind) || kind == Kind::Picture},
+        {"spoken", row.spoken != nullptr, widget},
+        {"shortcut", row.shortcut != nullptr, kind == Kind::MenuCommand},
+        {"interval", row.interval != 0, kind == Kind::Timer},
+        {"isDefault", row.isDefault, isButton(kind)},
+    };
+    for (const auto &field : fields) {
+        if (field.set && !field.used)
+            return field.name;
+    }
+    return nullptr;
 }
 
 QWidget *buildWidget(QWidget *parent, const ControlDesign &design)
@@ -92,8 +141,7 @@ QWidget *buildWidget(QWidget *parent, const ControlDesign &design)
         box->setText(text);
         return box;
     }
-    case Kind::Button:
-    case Kind::PictureButton: {
+    case Kind::Button: {
         auto *button = new CommandButton(parent);
         button->setText(text);
         if (!picture.isEmpty())
@@ -104,11 +152,6 @@ QWidget *buildWidget(QWidget *parent, const ControlDesign &design)
         auto *button = new PictureCaptionButton(parent);
         button->setText(text);
         button->setPicture(picture);
-        if (design.isDefault) {
-            // Outside a dialog only an auto-default button takes Enter.
-            button->setAutoDefault(true);
-            button->setDefault(true);
-        }
         return button;
     }
     case Kind::Picture: {
@@ -211,30 +254,22 @@ QString designName(const ControlDesign &design)
     return designName(design.name, design.index);
 }
 
-void Controls::add(const ControlDesign &design, QObject *control)
-{
-    m_controls[designName(design)] = control;
-    if (design.index >= 0)
-        m_arrays[QString::fromLatin1(design.name)].emplace_back(design.index, control);
-}
-
-QObject *Controls::find(const QString &name) const
-{
-    const auto found = m_controls.find(name);
-    return found == m_controls.end() ? nullptr : found->second;
-}
-
-Controls buildWindow(QWidget &window, const WindowDesign &design, const std::vector<ControlDesign> &rows,
-                     QMdiArea *documentArea)
+void buildWindow(QWidget &window, const WindowDesign &design, const std::vector<ControlDesign> &rows, void *controls,
+                 const void *controlsTag, QMdiArea *documentArea)
 {
     designWindow(window, design, documentArea);
-    Controls controls;
+    std::map<QString, QObject *> byName;
     std::vector<QWidget *> frontToBack;
     std::vector<std::pair<int, QWidget *>> tabbed;
     for (const ControlDesign &row : rows) {
-        QObject *in = *row.in ? controls.find(QString::fromLatin1(row.in)) : &window;
+        const auto found = byName.find(QString::fromLatin1(row.in));
+        QObject *in = *row.in ? (found == byName.end() ? nullptr : found->second) : &window;
         if (!in)
             throw std::logic_error(std::string("a control stands in one that is not designed before it: ") + row.name);
+        if (const char *field = ignoredField(row))
+            throw std::logic_error(std::string("a row sets what its kind ignores: ") + row.name + '.' + field);
+        if (row.fills.into && row.fills.controls != controlsTag)
+            throw std::logic_error(std::string("a row fills a member of another window's controls: ") + row.name);
         QObject *built = nullptr;
         if (row.kind == Kind::Timer) {
             auto *timer = new PreciseTimer(&window);
@@ -250,13 +285,14 @@ Controls buildWindow(QWidget &window, const WindowDesign &design, const std::vec
             built = buildMainWindowPart(window, in, row);
         }
         built->setObjectName(designName(row));
-        controls.add(row, built);
+        byName[designName(row)] = built;
+        if (row.fills.into)
+            row.fills.into(controls, built, row);
     }
     stackFrontToBack(frontToBack);
     const std::vector<QWidget *> order = applyTabOrder(tabbed);
     if (auto *form = qobject_cast<Form *>(&window))
         form->setTabOrder(order);
-    return controls;
 }
 
 void stackFrontToBack(const std::vector<QWidget *> &frontToBack)

@@ -21,8 +21,7 @@ namespace ui {
 enum class Kind {
     Label,
     TextBox,
-    Button,               // a push button with a caption on the system's face
-    PictureButton,        // a button showing a picture in its own back colour
+    Button,               // a push button with a caption or a picture, on the system's face or in its own back colour
     PictureCaptionButton, // a button showing a picture above its caption, in its own back colour
     Picture,
     Shape,
@@ -36,6 +35,45 @@ enum class Kind {
 };
 enum class Align { Left, Centre, Right };
 
+struct ControlDesign;
+
+// The member of a window's set of controls that a row's control goes into, named by the row:
+// `.fills = ui::fills<&Controls::cmdstart>`. A member is a typed pointer, a control array, a list
+// in the table's order, or a map by design name; a control of another type than the member's is
+// refused at build time.
+struct Fill {
+    void (*into)(void *controls, QObject *built, const ControlDesign &row) = nullptr;
+    const void *controls = nullptr; // which set of controls the member belongs to
+};
+
+namespace detail {
+template <typename Controls> inline constexpr char controlsTag = 0;
+template <typename Member> struct MemberOf;
+template <typename Controls, typename Target> struct MemberOf<Target Controls::*> {
+    using controls = Controls;
+};
+template <typename Control> Control *builtAs(QObject *built, const ControlDesign &row);
+template <typename Control> void put(Control *&member, QObject *built, const ControlDesign &row)
+{
+    member = builtAs<Control>(built, row);
+}
+template <typename Control> void put(ControlArray<Control> &member, QObject *built, const ControlDesign &row);
+template <typename Control> void put(std::vector<Control *> &member, QObject *built, const ControlDesign &row)
+{
+    member.push_back(builtAs<Control>(built, row));
+}
+template <typename Control> void put(std::map<QString, Control *> &member, QObject *built, const ControlDesign &row);
+template <auto member> void fillMember(void *controls, QObject *built, const ControlDesign &row)
+{
+    using Controls = typename MemberOf<decltype(member)>::controls;
+    put(static_cast<Controls *>(controls)->*member, built, row);
+}
+} // namespace detail
+
+template <auto member>
+inline constexpr Fill fills{&detail::fillMember<member>,
+                            &detail::controlsTag<typename detail::MemberOf<decltype(member)>::controls>};
+
 struct FontDesign {
     const char *face = nullptr; // none: the window's font
     double points = 0;
@@ -44,9 +82,11 @@ struct FontDesign {
 
 // One row of a design table: a control as it stands before any handler runs. Rows are written
 // with designated initialisers; what a row leaves out keeps the default here.
+// A row may set only what its kind uses: a table that sets more is refused when the window is built.
 struct ControlDesign {
     const char *name = "";
     int index = -1; // element of a control array, or -1
+    Fill fills{};   // none: the window's code never reaches the control
     Kind kind = Kind::Label;
     const char *in = ""; // the design name of the frame or menu it stands in; none: the window
     const char *text = "";
@@ -81,35 +121,19 @@ struct WindowDesign {
 QString designName(const char *name, int index = -1);
 QString designName(const ControlDesign &design);
 
-// The controls a window was built with, found by their design names.
-class Controls {
-public:
-    template <typename Control> Control *get(const char *name, int index = -1) const
-    {
-        const auto found = m_controls.find(designName(name, index));
-        auto *control = found == m_controls.end() ? nullptr : qobject_cast<Control *>(found->second);
-        if (!control)
-            throw std::logic_error(std::string("the window has no such control: ") + name);
-        return control;
-    }
-    // Every designed element of a control array.
-    template <typename Control> ControlArray<Control> array(const char *name) const;
-
-    void add(const ControlDesign &design, QObject *control);
-    // A control by its objectName, or none.
-    QObject *find(const QString &name) const;
-
-private:
-    std::map<QString, QObject *> m_controls;
-    std::map<QString, std::vector<std::pair<int, QObject *>>> m_arrays;
-};
-
 // Builds a window from its design and its controls from their rows, listed front to back: the
 // window's caption, frame, size, colour and font; every control with its place, font, colours,
 // tool tip, visibility and what a screen reader calls it; which control covers which; and the
-// tab order. A document window needs the main window's document area.
-Controls buildWindow(QWidget &window, const WindowDesign &design, const std::vector<ControlDesign> &rows,
-                     QMdiArea *documentArea = nullptr);
+// tab order. Each control goes into the member of `controls` that its row names. A document
+// window needs the main window's document area.
+void buildWindow(QWidget &window, const WindowDesign &design, const std::vector<ControlDesign> &rows, void *controls,
+                 const void *controlsTag, QMdiArea *documentArea = nullptr);
+template <typename Controls>
+void buildWindow(QWidget &window, const WindowDesign &design, const std::vector<ControlDesign> &rows,
+                 Controls &controls, QMdiArea *documentArea = nullptr)
+{
+    buildWindow(window, design, rows, &controls, &detail::controlsTag<Controls>, documentArea);
+}
 
 // Stacks controls listed front to back: the first covers the later ones. Windowed controls
 // (buttons, text boxes, frames, bars) always cover drawn ones (labels, pictures, shapes).
@@ -120,13 +144,22 @@ std::vector<QWidget *> applyTabOrder(std::vector<std::pair<int, QWidget *>> tabb
 
 } // namespace ui
 
-template <typename Control> ui::ControlArray<Control> ui::Controls::array(const char *name) const
+template <typename Control> Control *ui::detail::builtAs(QObject *built, const ControlDesign &row)
 {
-    ControlArray<Control> elements;
-    const auto found = m_arrays.find(QString::fromLatin1(name));
-    if (found != m_arrays.end()) {
-        for (const auto &[index, control] : found->second)
-            elements.add(index, qobject_cast<Control *>(control));
-    }
-    return elements;
+    auto *control = qobject_cast<Control *>(built);
+    if (!control)
+        throw std::logic_error(std::string("a row fills a member of another type: ") + row.name);
+    return control;
+}
+
+template <typename Control>
+void ui::detail::put(ControlArray<Control> &member, QObject *built, const ControlDesign &row)
+{
+    member.add(row.index, builtAs<Control>(built, row));
+}
+
+template <typename Control>
+void ui::detail::put(std::map<QString, Control *> &member, QObject *built, const ControlDesign &row)
+{
+    member[designName(row)] = builtAs<Control>(built, row);
 }

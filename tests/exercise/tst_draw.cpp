@@ -232,9 +232,8 @@ void TestDraw::statisticsTextIsExact()
 {
     QFETCH(QList<int>, counts);
     QFETCH(QString, expected);
-    QCOMPARE(exercise::statistiektekst(static_cast<basic::Int16>(counts[0]), static_cast<basic::Int16>(counts[1]),
-                                       static_cast<basic::Int16>(counts[2]), static_cast<basic::Int16>(counts[3])),
-             expected);
+    const auto count = [&counts](int at) { return static_cast<basic::Int16>(counts[at]); };
+    QCOMPARE(exercise::statistiektekst({count(0), count(1), count(2), count(3)}), expected);
 }
 
 QTEST_APPLESS_MAIN(TestDraw)

@@ -95,7 +95,8 @@ void TestHighDpi::longestTextsFitTheirBoxes_data()
 {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("statistics, largest counts") << "lblaantal" << exercise::statistiektekst(32767, 32767, 32767, 32767);
+    QTest::newRow("statistics, largest counts")
+        << "lblaantal" << exercise::statistiektekst({32767, 32767, 32767, 32767});
     QTest::newRow("solution line, longest") << "lbljuist" << check::solutionLine(1001, 9, 111, 2);
     QTest::newRow("split line, longest") << "lblhulp_7" << QStringLiteral("1001 = 900 + 101");
     QTest::newRow("second split, longest") << "lblhulp_1" << QStringLiteral(" ( 101 : 9 )");

@@ -352,7 +352,8 @@ void TestRandomUser::checkInvariants(const QString &action)
         for (const QRegularExpressionMatch &number : numbers.globalMatch(caption(*screen, "lblaantal")))
             counts << number.captured().toShort();
         QCOMPARE(counts.size(), 4);
-        QCOMPARE(caption(*screen, "lblaantal"), exercise::statistiektekst(counts[0], counts[1], counts[2], counts[3]));
+        QCOMPARE(caption(*screen, "lblaantal"),
+                 exercise::statistiektekst({counts[0], counts[1], counts[2], counts[3]}));
         QVERIFY2(counts[1] + counts[2] <= counts[0], at.constData());
         const bool start = !control(*screen, "cmdstart")->isHidden();
         const bool stop = !control(*screen, "cmdstop")->isHidden();

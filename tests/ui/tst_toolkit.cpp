@@ -17,45 +17,67 @@
 #include <QTest>
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 
 namespace {
 
+// The probe's controls that the tests reach.
+struct ProbeControls {
+    ui::Label *label = nullptr;
+    ui::CommandButton *hidden = nullptr;
+    ui::CommandButton *picture = nullptr;
+    ui::CommandButton *front = nullptr;
+    ui::CommandButton *back = nullptr;
+    ui::Shape *shape = nullptr;
+};
+using ui::fills;
+using P = ProbeControls;
+
 // A form that counts its handlers, with a label, a hidden button and a shape to point at.
-class ProbeForm : public ui::Form {
+class ProbeForm : public ui::Form, public ProbeControls {
 public:
     explicit ProbeForm(ui::FormManager &manager, const QString &name = QStringLiteral("probe"))
         : ui::Form(manager, name)
     {
-        const ui::Controls controls = ui::buildWindow(
-            *this, {.clientWidth = 6000, .clientHeight = 4500},
-            {
-                {.name = "cmdfront", .kind = ui::Kind::Button, .text = "front", .place = {300, 3000, 1500, 600}},
-                {.name = "cmdback", .kind = ui::Kind::Button, .text = "back", .place = {300, 3000, 1200, 600}},
-                {.name = "cmdhidden",
-                 .kind = ui::Kind::Button,
-                 .text = "x",
-                 .place = {300, 1500, 1500, 600},
-                 .visible = false},
-                {.name = "lblprobe",
-                 .kind = ui::Kind::Label,
-                 .text = "label",
-                 .place = {300, 300, 1500, 600},
-                 .back = 0x808080},
-                {.name = "Shape1", .kind = ui::Kind::Shape, .place = {3000, 300, 2400, 2400}, .back = 0xFF0000},
-                {.name = "cmdpicture",
-                 .kind = ui::Kind::PictureButton,
-                 .toolTip = "start",
-                 .place = {3000, 3000, 1575, 735},
-                 .back = ui::rgb(192, 0, 192),
-                 .visible = false},
-            });
-        label = controls.get<ui::Label>("lblprobe");
-        hidden = controls.get<ui::CommandButton>("cmdhidden");
-        shape = controls.get<ui::Shape>("Shape1");
-        front = controls.get<ui::CommandButton>("cmdfront");
-        back = controls.get<ui::CommandButton>("cmdback");
-        picture = controls.get<ui::CommandButton>("cmdpicture");
+        ui::buildWindow(*this, {.clientWidth = 6000, .clientHeight = 4500},
+                        {
+                            {.name = "cmdfront",
+                             .fills = fills<&P::front>,
+                             .kind = ui::Kind::Button,
+                             .text = "front",
+                             .place = {300, 3000, 1500, 600}},
+                            {.name = "cmdback",
+                             .fills = fills<&P::back>,
+                             .kind = ui::Kind::Button,
+                             .text = "back",
+                             .place = {300, 3000, 1200, 600}},
+                            {.name = "cmdhidden",
+                             .fills = fills<&P::hidden>,
+                             .kind = ui::Kind::Button,
+                             .text = "x",
+                             .place = {300, 1500, 1500, 600},
+                             .visible = false},
+                            {.name = "lblprobe",
+                             .fills = fills<&P::label>,
+                             .kind = ui::Kind::Label,
+                             .text = "label",
+                             .place = {300, 300, 1500, 600},
+                             .back = 0x808080},
+                            {.name = "Shape1",
+                             .fills = fills<&P::shape>,
+                             .kind = ui::Kind::Shape,
+                             .place = {3000, 300, 2400, 2400},
+                             .back = 0xFF0000},
+                            {.name = "cmdpicture",
+                             .fills = fills<&P::picture>,
+                             .kind = ui::Kind::Button,
+                             .toolTip = "start",
+                             .place = {3000, 3000, 1575, 735},
+                             .back = ui::rgb(192, 0, 192),
+                             .visible = false},
+                        },
+                        static_cast<ProbeControls &>(*this));
     }
     void Form_Activate() override { ++activations; }
     void Form_MouseMove() override { ++formMoves; }
@@ -71,18 +93,34 @@ public:
 
     int activations = 0;
     int formMoves = 0;
-    ui::Label *label = nullptr;
-    ui::CommandButton *hidden = nullptr;
-    ui::CommandButton *picture = nullptr;
-    ui::CommandButton *front = nullptr;
-    ui::CommandButton *back = nullptr;
-    QWidget *shape = nullptr;
 };
 
 QPoint centreOf(const QWidget *control)
 {
     return control->geometry().center();
 }
+
+// Another window's controls, which a probe row may not fill.
+struct OtherControls {
+    ui::Label *lblother = nullptr;
+};
+
+// Rows that no table may hold, each with what is wrong with it.
+const struct {
+    const char *wrong;
+    ui::ControlDesign row;
+} badRows[] = {
+    {"stands in a control not designed before it", {.name = "lblin", .in = "Frame9"}},
+    {"a label with a picture", {.name = "lblpicture", .kind = ui::Kind::Label, .picture = ":/logo.gif"}},
+    {"a picture with a text", {.name = "Image1", .kind = ui::Kind::Picture, .text = "x"}},
+    {"a picture aligned", {.name = "Image1", .kind = ui::Kind::Picture, .align = ui::Align::Left}},
+    {"a label as the default", {.name = "lbldefault", .kind = ui::Kind::Label, .isDefault = true}},
+    {"a button with an interval", {.name = "cmdtimed", .kind = ui::Kind::Button, .interval = 75}},
+    {"a timer with a place", {.name = "Timer1", .kind = ui::Kind::Timer, .place = {0, 0, 100, 100}}},
+    {"a label into a button member", {.name = "lblfront", .fills = fills<&P::front>, .kind = ui::Kind::Label}},
+    {"a member of another window",
+     {.name = "lblother", .fills = fills<&OtherControls::lblother>, .kind = ui::Kind::Label}},
+};
 
 } // namespace
 
@@ -119,6 +157,10 @@ private slots:
     void heldKeyPressesOneButton_data();
     void heldKeyPressesOneButton();
     void activationOfAHiddenFormChangesNothing();
+    void badRowIsRefused_data();
+    void badRowIsRefused();
+    void everyButtonKindCanBeTheDefault_data();
+    void everyButtonKindCanBeTheDefault();
 };
 
 void TestToolkit::twipsBecomePixelsThroughTheDpi_data()
@@ -544,6 +586,40 @@ void TestToolkit::activationOfAHiddenFormChangesNothing()
     manager.activated(&second);
     QCOMPARE(first.activations, 1);
     QCOMPARE(second.activations, 1);
+}
+
+void TestToolkit::badRowIsRefused_data()
+{
+    QTest::addColumn<int>("row");
+    for (int row = 0; row < int(std::size(badRows)); ++row)
+        QTest::newRow(badRows[row].wrong) << row;
+}
+
+void TestToolkit::badRowIsRefused()
+{
+    QFETCH(int, row);
+    QWidget window;
+    ProbeControls controls;
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, ui::buildWindow(window, {}, {badRows[row].row}, controls));
+}
+
+void TestToolkit::everyButtonKindCanBeTheDefault_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("button") << int(ui::Kind::Button);
+    QTest::newRow("button with a picture above its caption") << int(ui::Kind::PictureCaptionButton);
+}
+
+void TestToolkit::everyButtonKindCanBeTheDefault()
+{
+    QFETCH(int, kind);
+    QWidget window;
+    ProbeControls controls;
+    ui::buildWindow(window, {},
+                    {{.name = "cmdfront", .fills = fills<&P::front>, .kind = ui::Kind(kind), .isDefault = true}},
+                    controls);
+    QVERIFY(controls.front->isDefault());
+    QVERIFY(controls.front->autoDefault());
 }
 
 QTEST_MAIN(TestToolkit)
