@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # apt-get as root and without questions, shared by scripts/setup.sh and .ci/run (for
 # debootstrap). Source it, call apt_rights, then apt_get or apt_update.
 
@@ -11,6 +12,7 @@ apt_lock_seconds=600
 # (the prefix for apt_get) and, when false, apt_why (one line on why not). sudo says nothing
 # about another account's rights before it has a password, so an account that is not in the
 # group is never asked for one.
+# shellcheck disable=SC2034 # apt_why is for the caller
 apt_rights() {
   as_root=()
   apt_why=

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # A fresh Debian root, as a newcomer's new machine has it: debootstrap's minimal variant with
 # this machine's own apt sources, turned to the root's release. Shared by .ci/run,
 # packaging/check-package.sh and scripts/web/build.sh. Source it (as root), then:

@@ -48,7 +48,7 @@ qt_options=(
   -DQT_BUILD_BENCHMARKS=OFF
   # the host's moc, rcc and uic, of the same version (qt6-base-dev-tools)
   -DQT_HOST_PATH=/usr
-  -DQT_HOST_PATH_CMAKE_DIR=$host_cmake
+  "-DQT_HOST_PATH_CMAKE_DIR=$host_cmake"
   # nothing of the host's libraries: Qt's bundled zlib, libpng, libjpeg, HarfBuzz, FreeType, PCRE2
   -DFEATURE_pkg_config=OFF
   -DFEATURE_system_zlib=OFF
@@ -86,7 +86,7 @@ fetch_qt_source() { # DIR: Debian's qt6-base source of $qt_deb_version, unpacked
   : >"$apt_dir/sources.list"
   local signed=
   [[ -e /usr/share/keyrings/debian-archive-keyring.gpg ]] &&
-    signed=[signed-by=/usr/share/keyrings/debian-archive-keyring.gpg]
+    signed='[signed-by=/usr/share/keyrings/debian-archive-keyring.gpg]'
   while read -r line; do
     set -- $line
     [[ ${2:-} == http* ]] || continue
@@ -148,4 +148,6 @@ if ! grep -qxF "CMAKE_TOOLCHAIN_FILE:FILEPATH=$toolchain" "$build/CMakeCache.txt
     -DREKENRUPS_TEST_FONTDIR=Z:/usr/share/fonts/truetype/liberation
 fi
 cmake --build "$build" --parallel "$jobs"
-echo "rekenrups: built $build/rekenrups.exe and $build/rekenrups-$(sed -n 's/^project(rekenrups VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")-x64.msi"
+# shellcheck source=windows-lib.sh
+source "$top/scripts/windows/windows-lib.sh"
+echo "rekenrups: built $build/rekenrups.exe and $build/rekenrups-$(rekenrups_version "$top")-x64.msi"

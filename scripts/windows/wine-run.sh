@@ -11,9 +11,8 @@ if (($# < 2)); then
   echo "usage: scripts/windows/wine-run.sh PREFIX PROGRAM.exe [ARGS...]" >&2
   exit 2
 fi
-# Debian installs the 64-bit loader off the PATH.
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
+# shellcheck source=windows-lib.sh
+source "$(dirname "${BASH_SOURCE[0]}")/windows-lib.sh"
 export WINEPREFIX=$1
 shift
 export WINEDEBUG=${REKENRUPS_WINEDEBUG:--all}
@@ -32,7 +31,7 @@ if [[ ! -e $WINEPREFIX/system.reg ]]; then
   flock 9
   if [[ ! -e $WINEPREFIX/system.reg ]]; then
     # Making a prefix takes Wine a while (half a minute and more on a busy machine) and needs no display.
-    DISPLAY= "$wine" wineboot --init >/dev/null 2>&1 || true
+    DISPLAY='' "$wine64" wineboot --init >/dev/null 2>&1 || true
     "$wineserver" -w || true
     if [[ ! -e $WINEPREFIX/system.reg ]]; then
       echo "rekenrups: Wine could not make its prefix $WINEPREFIX" >&2
@@ -41,4 +40,4 @@ if [[ ! -e $WINEPREFIX/system.reg ]]; then
   fi
   exec 9>&-
 fi
-exec "$wine" "$@"
+exec "$wine64" "$@"

@@ -5,6 +5,7 @@
 set -euo pipefail
 program=$1
 here=$(dirname "${BASH_SOURCE[0]}")
+# shellcheck source=lib.sh
 source "$here/lib.sh"
 need_tools openbox dbus-send
 python=/usr/bin/python3 # Debian's own, with the gi bindings (another python3 may come first)

@@ -4,6 +4,7 @@
 # 151 ticks of 75 ms. Each step waits for the window it needs, so a loaded machine only slows it.
 set -euo pipefail
 program=$1
+# shellcheck source=lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 need_tools openbox
 start_display

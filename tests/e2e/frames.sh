@@ -8,6 +8,7 @@
 set -euo pipefail
 program=$1 wm=${2:-openbox}
 here=$(dirname "${BASH_SOURCE[0]}")
+# shellcheck source=lib.sh
 source "$here/lib.sh"
 tinysm=${3:-}
 need_tools "$wm" wmctrl import

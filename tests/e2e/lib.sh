@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared helpers of the real-window tests: a private X display with a window manager.
 # Source it; call need_tools, then start_display. Everything started is stopped on exit.
 
@@ -69,15 +70,14 @@ start_display() {
     esac
     pid=$!
     pids+=("$pid")
-    # A window manager is ready once it owns the window-manager selection.
-    for _ in $(seq $((slow * 10))); do
-      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-      kill -0 "$pid" 2>/dev/null || break
-      sleep 0.1
-    done
+    wait_until "$slow" wm_ready_or_ended "$pid" && wm_ready && return 0
   done
   fail "$wm did not start within $slow s; it said: $(tail -n 5 "$log" | tr '\n' ' ')"
 }
+
+# A window manager is ready once it owns the window-manager selection.
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+wm_ready_or_ended() { wm_ready || ! kill -0 "$1" 2>/dev/null; }
 
 # Runs the command $2... every 0.1 s until it succeeds, for at most $1 seconds; false if it never did.
 wait_until() {
@@ -94,17 +94,16 @@ hidden() { ! viewable "$1"; }
 # The window manager has given window $1 the input focus.
 active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]]; }
 
+# Prints the id of a visible window whose name is exactly $1; false if there is none.
+visible_window() {
+  local ids
+  ids=$(xdotool search --onlyvisible --name "^$(printf '%s' "$1" | sed 's/[.[\*^$()+?{|]/\\&/g')\$" 2>/dev/null) || return 1
+  [[ -n $ids ]] && echo "${ids%%$'\n'*}"
+}
+
 # Waits up to $2 seconds (default 10) for a visible window whose name is exactly $1; prints its id.
 wait_window() {
-  local name=$1 seconds=${2:-10} id
-  for _ in $(seq $((seconds * 10))); do
-    for id in $(xdotool search --onlyvisible --name "^$(printf '%s' "$name" | sed 's/[.[\*^$()+?{|]/\\&/g')\$" 2>/dev/null); do
-      echo "$id"
-      return 0
-    done
-    sleep 0.1
-  done
-  return 1
+  wait_until "${2:-10}" visible_window "$1"
 }
 
 motto=" Alle kinderen moeten alle kansen krijgen."
@@ -114,6 +113,7 @@ start_program() {
   "$1" &
   app=$!
   pids+=("$app")
+  # shellcheck disable=SC2034 # main is for the test that sources this
   main=$(wait_window "$motto" "$slow") || fail "no main window titled '$motto' within $slow s"
 }
 
@@ -152,16 +152,14 @@ window_role() {
 
 # Waits up to $1 seconds for the program to end; fails with "$2" if it does not. Sets code to its
 # exit code.
+# shellcheck disable=SC2034 # code is for the test that sources this
 wait_for_end() {
-  local steps=$(($1 * 20))
-  for _ in $(seq "$steps"); do
-    kill -0 "$app" 2>/dev/null || break
-    sleep 0.05
-  done
-  kill -0 "$app" 2>/dev/null && fail "$2"
+  wait_until "$1" program_ended || fail "$2"
   code=0
   wait "$app" || code=$?
 }
+
+program_ended() { ! kill -0 "$app" 2>/dev/null; }
 
 window_title() {
   xprop -id "$1" _NET_WM_NAME | sed -e 's/^[^"]*"//' -e 's/"$//'
@@ -185,13 +183,7 @@ start_accessibility() {
   pids+=($!)
   # Once the launcher owns its name, switch accessibility on as a screen reader does; toolkits
   # read this when they start.
-  for _ in $(seq 100); do
-    if dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-      org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled variant:boolean:true \
-      >/dev/null 2>&1; then
-      return 0
-    fi
-    sleep 0.1
-  done
-  fail "the accessibility bus did not start"
+  wait_until 10 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+    org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled variant:boolean:true \
+    >/dev/null 2>&1 || fail "the accessibility bus did not start"
 }

@@ -4,6 +4,7 @@
 # exercise screen's frame offers moving and resizing only.
 set -euo pipefail
 program=$1
+# shellcheck source=lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 need_tools openbox
 start_display

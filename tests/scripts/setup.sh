@@ -75,7 +75,8 @@ given() {
   echo 1 >"$state/sudo-n"
   echo 1 >"$state/sudo-v"
   echo 0 >"$state/lists-locked"
-  : >"$state/installed" >"$state/calls"
+  : >"$state/installed"
+  : >"$state/calls"
 }
 
 # setup [--terminal] SET: runs scripts/setup.sh SET with the stand-ins, with no controlling

@@ -18,7 +18,8 @@ check() {
   done < <(grep -H '^#include "' "$@" || true)
 }
 check basic 'basic' "$src"/basic/*
-check ui 'ui' $(find "$src/ui" -name '*.h' -o -name '*.cpp')
+mapfile -t ui_files < <(find "$src/ui" -name '*.h' -o -name '*.cpp')
+check ui 'ui' "${ui_files[@]}"
 check logic 'basic|exercise|help|check|info' "$src"/exercise/{level,draw,statistics,spoken}.* "$src"/help/* "$src"/check/* \
   "$src"/info/slogan.* "$src"/info/credits.h
 # The logic of the exercise, help and check folders stands below their windows.

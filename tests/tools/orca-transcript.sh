@@ -34,6 +34,7 @@ if [[ -n $missing ]]; then
   "$top/scripts/setup.sh" screen-reader
 fi
 
+# shellcheck source=../e2e/lib.sh
 source "$top/tests/e2e/lib.sh"
 work=$(mktemp -d)
 trap 'cleanup; rm -rf "$work"' EXIT
@@ -72,15 +73,13 @@ speech-dispatcher -s -t 0 -c unix_socket -S "$socket" -C "$work/speechd" -L "$wo
   >"$work/speechd.out" 2>&1 &
 pids+=($!)
 export SPEECHD_ADDRESS=unix_socket:$socket
-for _ in $(seq 100); do [[ -S $socket ]] && break; sleep 0.1; done
-[[ -S $socket ]] || { cat "$work/speechd.out" >&2; fail "speech-dispatcher did not start"; }
+wait_until 10 test -S "$socket" || { cat "$work/speechd.out" >&2; fail "speech-dispatcher did not start"; }
 
 debug=()
 [[ -n ${ORCA_DEBUG_FILE:-} ]] && debug=(--debug-file "$ORCA_DEBUG_FILE")
 orca --replace -u "$work/orca" "${debug[@]}" >"$work/orca.out" 2>&1 &
 pids+=($!)
-for _ in $(seq 200); do [[ -s $said ]] && break; sleep 0.1; done
-[[ -s $said ]] || { cat "$work/orca.out" >&2; fail "Orca said nothing in 20 s"; }
+wait_until 20 test -s "$said" || { cat "$work/orca.out" >&2; fail "Orca said nothing in 20 s"; }
 
 # Waits until nothing more is said for a second (at most 8 s), then marks the next step.
 step() {

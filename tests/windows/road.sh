@@ -2,7 +2,7 @@
 # One road through the Windows program in real windows: Wine's virtual desktop on a private Xvfb,
 # at a display scaling of SCALE percent (100 by default; 125, 150, 200 as on school laptops).
 #
-#   scripts/windows/road.sh [BUILD] [SCALE]      BUILD: build-windows by default
+#   tests/windows/road.sh [BUILD] [SCALE]      BUILD: build-windows by default
 #
 # It drives build-windows/rekenrups_road.exe, the program's own start-up code and windows
 # with a random source that always draws the same, which tells on standard output the division,
@@ -20,10 +20,12 @@ driver=$build/rekenrups_road.exe
 wine_run=$top/scripts/windows/wine-run.sh
 work=$build/road-$scale
 screen_width=1024 screen_height=768
-# shellcheck source=../../tests/e2e/lib.sh
+# shellcheck source=../e2e/lib.sh
 source "$top/tests/e2e/lib.sh"
+# shellcheck source=../../scripts/windows/windows-lib.sh
+source "$top/scripts/windows/windows-lib.sh"
 need_tools import
-[[ -x /usr/lib/wine/wine64 ]] || skip "wine64 is not installed"
+[[ -x $wine64 ]] || skip "wine64 is not installed"
 [[ -e $driver ]] || fail "$driver is missing: run scripts/windows/build.sh first"
 rm -rf "$work/shots" "$work/driver.log"
 mkdir -p "$work/shots"
@@ -35,17 +37,19 @@ log=$work/driver.log
 # keeps it (dots per inch: 96 is 100 %).
 dpi=$((96 * scale / 100))
 # A Wine server of an earlier run on this prefix may still be going down.
-WINEPREFIX=$prefix /usr/lib/wine/wineserver -k 2>/dev/null || true
-WINEPREFIX=$prefix /usr/lib/wine/wineserver -w 2>/dev/null || true
+wine_stop "$prefix"
 wine_reg() { bash "$wine_run" "$prefix" reg add "$@" /f >/dev/null 2>&1 || fail "wine reg add $*"; }
 wine_reg 'HKCU\Software\Wine\Explorer' /v Desktop /d road
 wine_reg 'HKCU\Software\Wine\Explorer\Desktops' /v road /d "${screen_width}x$screen_height"
 wine_reg 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi"
 wine_reg 'HKCC\Software\Fonts' /v LogPixels /t REG_DWORD /d "$dpi"
-WINEPREFIX=$prefix /usr/lib/wine/wineserver -w
+wine_settle "$prefix"
 
 start_xvfb "${screen_width}x$screen_height"
-stop_wine() { WINEPREFIX=$prefix /usr/lib/wine/wineserver -k 2>/dev/null || true; cleanup; }
+stop_wine() {
+  WINEPREFIX=$prefix "$wineserver" -k 2>/dev/null || true
+  cleanup
+}
 trap stop_wine EXIT
 
 bash "$wine_run" "$prefix" "$driver" >"$log" 2>"$work/driver.err" &
@@ -54,29 +58,31 @@ pids+=("$app")
 
 # The driver's lines so far; Windows' C library ends each with CR LF.
 lines() { tr -d '\r' <"$log"; }
+# The last line of the driver's that matches $1; false if there is none.
+last_line() {
+  local line
+  line=$(lines | grep -E "$1" | tail -n 1 || true)
+  [[ -n $line ]] && echo "$line"
+}
+line_or_end() { last_line "$1" >/dev/null || program_ended; }
 # Waits up to $2 seconds for a line of the driver's that matches $1; prints the last such line.
 wait_line() {
-  local pattern=$1 seconds=${2:-20} line
-  for _ in $(seq $((seconds * 10))); do
-    line=$(lines | grep -E "$pattern" | tail -n 1 || true)
-    [[ -n $line ]] && { echo "$line"; return 0; }
-    kill -0 "$app" 2>/dev/null || fail "the program ended while waiting for '$pattern'"
-    sleep 0.1
-  done
-  fail "no '$pattern' from the program in $seconds s (last: $(lines | tail -n 1))"
+  local pattern=$1 seconds=${2:-20}
+  wait_until "$seconds" line_or_end "$pattern" ||
+    fail "no '$pattern' from the program in $seconds s (last: $(lines | tail -n 1))"
+  last_line "$pattern" || fail "the program ended while waiting for '$pattern'"
 }
 focused() { lines | grep '^focus ' | tail -n 1 | cut -d' ' -f2; }
+focus_moves() { lines | grep -c '^focus ' || true; }
+focus_moved_since() { (($(focus_moves) > $1)); }
 # Presses Tab until the control named $1 has the focus.
 tab_to() {
   for _ in $(seq 30); do
     [[ $(focused) == "$1" ]] && return 0
     local before
-    before=$(lines | grep -c '^focus ' || true)
+    before=$(focus_moves)
     xdotool key Tab
-    for _ in $(seq 20); do
-      (($(lines | grep -c '^focus ' || true) > before)) && break
-      sleep 0.05
-    done
+    wait_until 1 focus_moved_since "$before" || true
   done
   fail "Tab never brought the focus to $1 (it is on $(focused))"
 }

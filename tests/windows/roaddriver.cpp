@@ -63,7 +63,7 @@ private:
 
 } // namespace
 
-// rekenrups as scripts/windows/road.sh drives it in real windows under Wine: the program's own
+// rekenrups as tests/windows/road.sh drives it in real windows under Wine: the program's own
 // start-up code and windows, drawing from a source that always draws the same, and telling on
 // standard output the division of the first level ("division DIVIDEND DIVISOR QUOTIENT REST"),
 // every window it shows and every move of the focus ("focus NAME"), so that the road knows the
