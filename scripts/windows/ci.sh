@@ -37,7 +37,7 @@ ls -l "$build/rekenrups.exe" "$msi"
 finish() {
   local code=$?
   for prefix in "$build"/wine "$build"/road-*/wine "$build"/msi/wine; do
-    [[ -d $prefix ]] && { WINEPREFIX=$prefix "$wineserver" -k 2>/dev/null || true; }
+    [[ -d $prefix ]] && wine_kill "$prefix"
   done
   cleanup
   step "done, exit code $code"

@@ -6,9 +6,12 @@
 wine64=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
 
-# Stops the Wine server of the prefix $1, if one runs, and waits until it has gone.
+# Ends the Wine server of the prefix $1 and every program in it, if one runs.
+wine_kill() { WINEPREFIX=$1 "$wineserver" -k 2>/dev/null || true; }
+
+# The same, and waits until it has gone.
 wine_stop() {
-  WINEPREFIX=$1 "$wineserver" -k 2>/dev/null || true
+  wine_kill "$1"
   WINEPREFIX=$1 "$wineserver" -w 2>/dev/null || true
 }
 

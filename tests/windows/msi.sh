@@ -18,12 +18,11 @@ msi=$build/rekenrups-$version-x64.msi
 wine_run=$top/scripts/windows/wine-run.sh
 prefix=$build/msi/wine
 stop_wine() {
-  WINEPREFIX=$prefix "$wineserver" -k 2>/dev/null || true
+  wine_kill "$prefix"
   cleanup
 }
 trap stop_wine EXIT
 
-prefix=$build/msi/wine
 rm -rf "$build/msi"
 mkdir -p "$build/msi"
 in_wine() { bash "$wine_run" "$prefix" "$@"; }

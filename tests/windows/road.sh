@@ -47,7 +47,7 @@ wine_settle "$prefix"
 
 start_xvfb "${screen_width}x$screen_height"
 stop_wine() {
-  WINEPREFIX=$prefix "$wineserver" -k 2>/dev/null || true
+  wine_kill "$prefix"
   cleanup
 }
 trap stop_wine EXIT
