@@ -2,8 +2,11 @@
 # Builds rekenrups for the browser (Chromebooks, iPads) on Debian 12 or 13, as root: build-web/ is
 # then a folder of static files that any web server can serve (scripts/web/serve.sh tries it here).
 #
-#   scripts/web/build.sh            everything; a few seconds when nothing changed
-#   scripts/web/build.sh --qt-only  only the root and Qt for the browser (the long part)
+#   scripts/web/build.sh               everything; a few seconds when nothing changed
+#   scripts/web/build.sh --qt-only     only the root and Qt for the browser (the long part)
+#   scripts/web/build.sh --with-tests  also the suites that need no window, in build-wasm-tests/
+#   scripts/web/build.sh --run-tests   only runs those suites under the root's nodejs
+#   scripts/web/build.sh --with-bench  also the bare Qt window of bench/run, in build-wasm/bench-bare/
 #
 # The browser build needs Debian 13: Debian 12's emscripten (3.1.6) is older than any Qt 6 asks
 # for. So it runs in a Debian 13 root that is made once and kept in the cache folder
@@ -16,8 +19,17 @@ set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 jobs=${REKENRUPS_JOBS:-2}
 cache=${REKENRUPS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/rekenrups}
-qt_only=false
-[[ ${1:-} == --qt-only || ${2:-} == --qt-only ]] && qt_only=true
+qt_only=false with_tests=false run_tests=false with_bench=false
+for argument in "$@"; do
+  case $argument in
+    --qt-only) qt_only=true ;;
+    --with-tests) with_tests=true ;;
+    --run-tests) run_tests=true ;;
+    --with-bench) with_bench=true ;;
+    --inside) ;;
+    *) echo "usage: scripts/web/build.sh [--qt-only | --with-tests | --run-tests]" >&2; exit 2 ;;
+  esac
+done
 
 say() { echo "rekenrups web: $*"; }
 die() {
@@ -160,7 +172,53 @@ inside() {
   exec 8>&-
   say "Qt for the browser: $qt_prefix"
   $qt_only && return 0
+  if $run_tests; then
+    run_suites
+    return 0
+  fi
   build_program
+  $with_tests && build_suites
+  $with_bench && build_bare_window
+  return 0
+}
+
+suites=(tst_basic tst_draw tst_splithelp tst_answer)
+
+# bench/run's yardstick: bench/barewindow.cpp (a main window with a menu and a line of text) built
+# with the same Qt and flags, on the same page.
+build_bare_window() {
+  local build=$top/build-wasm bare=$top/build-wasm/bench-bare
+  EMSDK=$emsdk cmake --build "$build" --parallel "$jobs" --target barewindow
+  rm -rf "$bare"
+  mkdir -p "$bare"
+  cp "$build/bench/barewindow.js" "$build/bench/barewindow.wasm" "$build/bench/qtloader.js" "$bare/"
+  cp "$top"/packaging/web/rekenrups-192.png "$bare/"
+  sed -e "s/@WASM_BYTES@/$(stat -c %s "$bare/barewindow.wasm")/" -e 's/rekenrups\.js/barewindow.js/' \
+    -e 's/rekenrups\.wasm/barewindow.wasm/g' -e 's/rekenrups_entry/barewindow_entry/' \
+    -e 's/fontDpi: 96,/fontDpi: 96, arguments: ["--text"],/' \
+    -e '/serviceWorker/d' "$top/packaging/web/index.html" >"$bare/index.html"
+}
+
+# The suites that need no window, in a build of their own: the program's build stays without tests.
+build_suites() {
+  local build=$top/build-wasm-tests
+  local toolchain=$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake
+  if ! grep -qxF "CMAKE_TOOLCHAIN_FILE:FILEPATH=$toolchain" "$build/CMakeCache.txt" 2>/dev/null; then
+    rm -f "$build/CMakeCache.txt"
+    EMSDK=$emsdk "$qt_prefix/bin/qt-cmake" -S "$top" -B "$build" -G Ninja \
+      -DCMAKE_BUILD_TYPE=MinSizeRel -DREKENRUPS_X11=OFF -DBUILD_TESTING=ON \
+      -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF
+  fi
+  EMSDK=$emsdk cmake --build "$build" --parallel "$jobs" --target "${suites[@]}"
+}
+
+run_suites() {
+  local suite failed=()
+  for suite in "${suites[@]}"; do
+    node "$top/tests/web/node-suite.js" "$top/build-wasm-tests/tests/$suite.js" -silent || failed+=("$suite")
+  done
+  [[ ${#failed[@]} -eq 0 ]] || die "under nodejs these suites failed: ${failed[*]}"
+  say "under nodejs ${suites[*]} passed"
 }
 
 build_program() {
@@ -172,7 +230,7 @@ build_program() {
     # Debian's patches make QT_SKIP_AUTO_PLUGIN_INCLUSION default to on: without it off no
     # platform plugin is linked, and the page stays blank ("could not find the platform plugin").
     EMSDK=$emsdk "$qt_prefix/bin/qt-cmake" -S "$top" -B "$build" -G Ninja \
-      -DCMAKE_BUILD_TYPE=MinSizeRel -DREKENRUPS_X11=OFF -DBUILD_TESTING=OFF \
+      -DCMAKE_BUILD_TYPE=MinSizeRel -DREKENRUPS_X11=OFF -DBUILD_TESTING=OFF -DREKENRUPS_BENCH=ON \
       -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF
   fi
   EMSDK=$emsdk cmake --build "$build" --parallel "$jobs" --target rekenrups
