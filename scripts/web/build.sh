@@ -215,7 +215,7 @@ build_suites() {
 run_suites() {
   local suite failed=()
   for suite in "${suites[@]}"; do
-    node "$top/tests/web/node-suite.js" "$top/build-wasm-tests/tests/$suite.js" -silent || failed+=("$suite")
+    node "$top/build-wasm-tests/tests/$suite.js" -silent || failed+=("$suite")
   done
   [[ ${#failed[@]} -eq 0 ]] || die "under nodejs these suites failed: ${failed[*]}"
   say "under nodejs ${suites[*]} passed"
@@ -229,9 +229,10 @@ build_program() {
     rm -f "$build/CMakeCache.txt"
     # Debian's patches make QT_SKIP_AUTO_PLUGIN_INCLUSION default to on: without it off no
     # platform plugin is linked, and the page stays blank ("could not find the platform plugin").
+    # The link optimises the whole program, Qt's code with it, for size (-Oz: binaryen's wasm-opt).
     EMSDK=$emsdk "$qt_prefix/bin/qt-cmake" -S "$top" -B "$build" -G Ninja \
       -DCMAKE_BUILD_TYPE=MinSizeRel -DREKENRUPS_X11=OFF -DBUILD_TESTING=OFF -DREKENRUPS_BENCH=ON \
-      -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF
+      -DCMAKE_EXE_LINKER_FLAGS_MINSIZEREL=-Oz -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF
   fi
   EMSDK=$emsdk cmake --build "$build" --parallel "$jobs" --target rekenrups
   rm -rf "$site.new"
@@ -248,7 +249,7 @@ build_program() {
   version=$(cd "$site.new" && cat "${files[@]}" | sha256sum | cut -c1-16)
   local list='"./"'
   for file in "${files[@]}"; do list+=", \"$file\""; done
-  sed -i -e "s/@SITE_VERSION@/$version/" -e "s/@SITE_FILES@/$list/" "$site.new/sw.js"
+  sed -i -e "s|@SITE_VERSION@|$version|" -e "s|@SITE_FILES@|$list|" "$site.new/sw.js"
   rm -rf "$site"
   mv "$site.new" "$site"
   say "built $site"
