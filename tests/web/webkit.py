@@ -27,6 +27,7 @@ def main():
     try:
         driver.set_window_size(1024, 768)
         driver.get(server.url)
+        print("webkit: the page is open", flush=True)
         js = driver.execute_script
         wait_until("the program in WebKitGTK", lambda: js("return !!document.getElementById('qt-shadow-container')"), 60)
         js(PAGE_HELPERS)
