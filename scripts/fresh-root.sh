@@ -9,6 +9,8 @@
 #   fresh_root_run DIR CMD... runs CMD inside, as root, with a clean environment in which
 #                             nobody answers questions (apt's and debconf's)
 #   fresh_root_remove DIR     ends what still runs inside, unmounts and deletes the root
+#   fresh_root_release DIR    ends what still runs inside and unmounts, but keeps the root for a
+#                             later fresh_root_mount DIR (a root kept in the cache folder)
 #   fresh_root_remove_all     does that for every root made; callers run it on exit, failed or not
 #
 # Downloaded packages are kept in $fresh_root_cache (debootstrap's and apt's), which every root
@@ -97,7 +99,7 @@ fresh_root_run() {
     ${CI:+CI=$CI} "$@"
 }
 
-fresh_root_remove() {
+fresh_root_release() {
   local root=$1 pid mounts
   [[ -d $root ]] || return 0
   root=$(cd "$root" && pwd -P)
@@ -112,6 +114,12 @@ fresh_root_remove() {
     echo "fresh-root: $root still has mounts; it is left in place" >&2
     return 1
   fi
+}
+
+fresh_root_remove() {
+  local root=$1
+  [[ -d $root ]] || return 0
+  fresh_root_release "$root" || return 1
   rm -rf --one-file-system "$root"
 }
 

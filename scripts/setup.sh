@@ -7,6 +7,9 @@
 #                                    tests/tools/orca-transcript.sh
 #   scripts/setup.sh windows         the [run] and [windows] sets: the cross build for Windows, the
 #                                    MSI and the checks under Wine (scripts/windows/)
+#   scripts/setup.sh web             the [web] set (Debian 13): the browser build, inside the root
+#                                    that scripts/web/build.sh keeps
+#   scripts/setup.sh web-test        the [web-test] set: the browsers of scripts/web/ci.sh
 #
 # As root, or through sudo. An account that may not install is told what is missing and the
 # command an administrator runs, and nothing is tried.
@@ -20,8 +23,10 @@ case ${1:-test} in
   test) sections=(run test) ;;
   screen-reader) sections=(run test screen-reader) ;;
   windows) sections=(run windows) ;;
+  web) sections=(web) ;;
+  web-test) sections=(web-test) ;;
   *)
-    echo "usage: scripts/setup.sh [run|test|screen-reader|windows]" >&2
+    echo "usage: scripts/setup.sh [run|test|screen-reader|windows|web|web-test]" >&2
     exit 2
     ;;
 esac

@@ -2,6 +2,7 @@
 
 #include "basic/linebreak.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 
 #include <charconv>
@@ -19,6 +20,23 @@ constexpr qsizetype maxIntegerDigits = 300;
 QString boxAfterEmptyStep(const QString &text)
 {
     return text.isEmpty() ? QStringLiteral("0") : text;
+}
+
+// Plain digits with at most one decimal point, read without the locale, which QCoreApplication sets
+// from the environment (a Dutch locale would make strtod expect a decimal comma); 0 for a fraction
+// too small for a double, the only text that cannot be read.
+double readDigits(const std::string &digits)
+{
+#ifdef Q_OS_WASM
+    // Emscripten's libc++ has no from_chars for double; Qt's C locale reads as exactly.
+    bool read = false;
+    const double value = QLocale::c().toDouble(QLatin1StringView(digits.data(), qsizetype(digits.size())), &read);
+    return read ? value : 0.0;
+#else
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    return error == std::errc() ? value : 0.0;
+#endif
 }
 
 } // namespace
@@ -44,11 +62,7 @@ std::optional<double> readTypedNumber(const QString &text)
         std::string digits = integer.toLatin1().toStdString();
         if (!fraction.isEmpty())
             digits += '.' + fraction.toLatin1().toStdString();
-        // from_chars ignores the locale, which QCoreApplication sets from the environment (a Dutch
-        // locale would make strtod expect a decimal comma).
-        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-        if (error != std::errc())
-            value = 0.0; // only a fraction too small for a double can get here
+        value = readDigits(digits);
     }
     if (!fraction.isEmpty() && std::floor(value) == value)
         value = std::nextafter(value, std::numeric_limits<double>::infinity());

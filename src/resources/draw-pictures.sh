@@ -5,7 +5,9 @@
 #   src/resources/draw-pictures.sh zon logo   draw only these (file names without extension)
 #   src/resources/draw-pictures.sh menuicons  the program icon at 16 to 256 pixels, into
 #                                             packaging/icons (not shown by the program), and
-#                                             packed for Windows into packaging/windows
+#                                             packed for Windows into packaging/windows, and
+#                                             at 192 and 512 for the browser's app, into
+#                                             packaging/web
 #
 # Needs ImageMagick 6 (`convert`), the DejaVu fonts and python3. The drawings are plain
 # ImageMagick vector graphics (MVG), so the same tools give the same files again.
@@ -198,6 +200,11 @@ draw_menuicons() {
     for size in 16 48 64 128 256; do
         "$IM" "$work/rekenrups-2048.png" -filter Box -resize "${size}x${size}" -strip \
             -define png:exclude-chunks=date,time "PNG32:$icons/rekenrups-$size.png"
+    done
+    # The sizes a web app's manifest asks for (an installed app, a home-screen icon).
+    for size in 192 512; do
+        "$IM" "$work/rekenrups-2048.png" -filter Box -resize "${size}x${size}" -strip \
+            -define png:exclude-chunks=date,time "PNG32:$here/../../packaging/web/rekenrups-$size.png"
     done
     # The Windows program's and installer's icon: the window icon at 32 pixels and these beside it.
     "$IM" "$icons/rekenrups-16.png" "$here/rekenrups.ico" "$icons/rekenrups-48.png" \

@@ -4,6 +4,7 @@
 #include "ui/fonts.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 #include <QStyleFactory>
 
 #include <cstdio>
@@ -88,6 +89,11 @@ int runRekenrups(int argc, char *argv[], const StartupHooks &hooks)
     const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
     QApplication app(argc, argv);
     releaseHeldMessages(previous);
+#ifdef Q_OS_WASM
+    // Qt's browser platform warns, once its screen-reader tree is on, that the application object
+    // has no window to lie in: nothing a child's console needs.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.accessibility.warning=false"));
+#endif
     QApplication::setApplicationName(QStringLiteral("rekenrups"));
     QApplication::setDesktopFileName(QStringLiteral("rekenrups"));
     // One look on every desktop: the buttons must show their own back colours.

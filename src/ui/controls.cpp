@@ -317,6 +317,15 @@ void CommandButton::mouseMoveEvent(QMouseEvent *event)
     emit mouseMoved();
 }
 
+void CommandButton::mousePressEvent(QMouseEvent *event)
+{
+    // A touch screen has no hover: the finger that presses a button brings up what moving the
+    // mouse over it would have. A mouse press stays only a press.
+    if (event->pointingDevice() && event->pointingDevice()->type() == QInputDevice::DeviceType::TouchScreen)
+        emit mouseMoved();
+    QPushButton::mousePressEvent(event);
+}
+
 void CommandButton::keyPressEvent(QKeyEvent *event)
 {
     // Qt's buttons take Enter only inside a dialog; a held key is the application's HeldKeyGuard's.

@@ -115,7 +115,12 @@ void Form::Show()
 {
     QWidget *window = windowWidget();
     m_showing = true;
+#ifdef Q_OS_WASM
+    // Qt's browser platform makes show() fill the page; a window of the program keeps its own size.
+    window->setVisible(true);
+#else
     window->show();
+#endif
     m_showing = false;
     window->raise();
     if (m_subWindow) {

@@ -7,6 +7,10 @@
 #include <QGuiApplication>
 #include <QSessionManager>
 
+#ifdef Q_OS_WASM
+#include <emscripten.h>
+#endif
+
 namespace ui {
 
 FormManager::FormManager(QObject *parent) : QObject(parent)
@@ -28,6 +32,11 @@ FormManager::FormManager(QObject *parent) : QObject(parent)
     m_end = [] {
         // exit() and not quit(): quit() is cancelled when a window refuses its close request.
         QCoreApplication::exit(0);
+#ifdef Q_OS_WASM
+        // In the browser exec() never returns and the page would keep the last frame: only the
+        // runtime's own exit tells the page that the program has ended.
+        emscripten_force_exit(0);
+#endif
     };
 }
 

@@ -126,52 +126,61 @@ const char *ignoredField(const ControlDesign &row)
     return nullptr;
 }
 
+// A control named after its design from its creation on, before its caption gives it an accessible
+// name: Qt's browser platform names the element a screen reader finds once, when it first appears.
+template <class Control> Control *named(QWidget *parent, const ControlDesign &design)
+{
+    auto *control = new Control(parent);
+    control->setObjectName(designName(design));
+    return control;
+}
+
 QWidget *buildWidget(QWidget *parent, const ControlDesign &design)
 {
     const QString text = QString::fromUtf8(design.text);
     const QString picture = design.picture ? QString::fromLatin1(design.picture) : QString();
     switch (design.kind) {
     case Kind::Label: {
-        auto *label = new Label(parent);
+        auto *label = named<Label>(parent, design);
         label->setCaption(text);
         return label;
     }
     case Kind::TextBox: {
-        auto *box = new TextBox(parent);
+        auto *box = named<TextBox>(parent, design);
         box->setText(text);
         return box;
     }
     case Kind::Button: {
-        auto *button = new CommandButton(parent);
+        auto *button = named<CommandButton>(parent, design);
         button->setText(text);
         if (!picture.isEmpty())
             button->setPicture(picture);
         return button;
     }
     case Kind::PictureCaptionButton: {
-        auto *button = new PictureCaptionButton(parent);
+        auto *button = named<PictureCaptionButton>(parent, design);
         button->setText(text);
         button->setPicture(picture);
         return button;
     }
     case Kind::Picture: {
-        auto *shown = new Picture(parent);
+        auto *shown = named<Picture>(parent, design);
         if (!picture.isEmpty())
             shown->setPicture(picture);
         return shown;
     }
     case Kind::Shape: {
-        auto *shape = new Shape(parent);
+        auto *shape = named<Shape>(parent, design);
         if (design.back)
             shape->setFillColor(*design.back);
         return shape;
     }
     case Kind::Frame:
-        return new Frame(parent);
+        return named<Frame>(parent, design);
     case Kind::StatusBar:
-        return new StatusBar(parent);
+        return named<StatusBar>(parent, design);
     case Kind::ProgressBar:
-        return new ProgressBar(parent);
+        return named<ProgressBar>(parent, design);
     case Kind::Timer:
     case Kind::Menu:
     case Kind::MenuCommand:

@@ -40,6 +40,12 @@ QMargins frameMargins(QWidget *window)
 {
     // Only a native window has a frame to ask about.
     window->winId();
+#ifdef Q_OS_WASM
+    // Qt's browser platform measures a shown window's frame in the page whenever it is asked; what
+    // QWidget keeps of it may be from before the caption was laid out.
+    if (const QWindow *native = window->windowHandle(); native && native->isVisible())
+        return native->frameMargins();
+#endif
     // Until the window manager has framed a window once, Qt reports no frame round it.
     if (const QMargins drawn = drawnMargins(window); !drawn.isNull()) {
         window->setProperty(seenMarginsProperty, QVariant::fromValue(drawn));
@@ -59,6 +65,15 @@ QMargins frameMargins(QWidget *window)
 
 void placeFrame(QWidget *window, QPoint topLeft)
 {
+#ifdef Q_OS_WASM
+    // The frame as the page draws it now, not QWidget's kept measurement of it; Qt's browser
+    // platform places every window by its client area, also through setFramePosition().
+    if (QWindow *native = window->windowHandle(); native && native->isVisible()) {
+        const QMargins margins = native->frameMargins();
+        native->setPosition(topLeft + QPoint(margins.left(), margins.top()));
+        return;
+    }
+#endif
     // QWidget::move counts in a frame only once Qt has seen one, and treats a window without a
     // native window differently again; placing the client area of a created window is exact.
     const QMargins margins = frameMargins(window);
