@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # Checks the installation of rekenrups as a user gets it:
 #
-#   packaging/check-package.sh BUILD-DIR
+#   packaging/check-package.sh BUILD-DIR [RELEASE...]
 #
 # validates the desktop file and the AppStream metainfo (errors and warnings fail), builds the
 # .deb from the built BUILD-DIR, checks its contents and dependencies, runs lintian on it
-# (errors and warnings fail),
-# installs it with apt-get into a fresh Debian root that has nothing else (scripts/fresh-root.sh),
-# starts the program there under an Xvfb of this machine with openbox, checks that it maps its
-# maximised main window with the motto as title, removes the package and what it brought again,
-# and deletes the root. Needs root (debootstrap and chroot).
+# (errors and warnings fail), and then for each Debian release given (bookworm, the default, or
+# trixie): installs it with apt-get into a fresh root of that release that has nothing else
+# (scripts/fresh-root.sh), starts the program there under an Xvfb of this machine with openbox,
+# checks that it maps its maximised main window with the motto as title, removes the package and
+# what it brought again, and deletes the root. A package built on Debian 12 installs on Debian 13
+# too (there libqt6core6t64 provides libqt6core6). Needs root (debootstrap and chroot).
 set -euo pipefail
 export LC_ALL=C.UTF-8
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -69,8 +70,14 @@ if [[ ${1:-} == --start-installed ]]; then
   exit 0
 fi
 
-[[ $# -eq 1 && -f $1/CMakeCache.txt ]] || fail "usage: packaging/check-package.sh BUILD-DIR (a configured build folder)"
+[[ $# -ge 1 && -f $1/CMakeCache.txt ]] ||
+  fail "usage: packaging/check-package.sh BUILD-DIR (a configured build folder) [RELEASE (bookworm, trixie)...]"
 build=$(cd "$1" && pwd)
+shift
+releases=("${@:-bookworm}")
+for release in "${releases[@]}"; do
+  [[ $release == bookworm || $release == trixie ]] || fail "no clean root of '$release': bookworm or trixie"
+done
 for tool in desktop-file-validate appstreamcli cpack dpkg-deb file lintian debootstrap xvfb-run openbox xdotool xwininfo xprop; do
   command -v "$tool" >/dev/null || fail "$tool is missing; scripts/setup.sh installs it"
 done
@@ -130,30 +137,45 @@ echo "check-package: lintian $(basename "$deb")"
 lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || { cat "$work/lintian.log" >&2; fail "lintian found errors or warnings"; }
 grep -v '^running with root privileges' "$work/lintian.log" || true
 
-# A root that has nothing but Debian's minimal system: the package must bring all it needs.
-echo "check-package: making a clean Debian root to install $(basename "$deb") into"
-clean_root=$work/clean-root
-fresh_root_make "$clean_root"
-cp "$deb" "$clean_root/tmp/"
-echo "check-package: installing $(basename "$deb") with apt-get in the clean root"
-fresh_root_run "$clean_root" apt-get update -q >"$work/apt.log" 2>&1 ||
-  { cat "$work/apt.log" >&2; fail "apt-get update failed in the clean root"; }
-fresh_root_run "$clean_root" apt-get install -y -q \
-  --no-install-recommends "/tmp/$(basename "$deb")" >"$work/apt.log" 2>&1 ||
-  { cat "$work/apt.log" >&2; fail "apt-get could not install the package in a clean root"; }
-echo "check-package: $(grep -c '^Setting up ' "$work/apt.log") packages set up"
-[[ -x $clean_root/usr/bin/rekenrups ]] || fail "the package did not put /usr/bin/rekenrups in place"
+# A root that has nothing but the minimal system of Debian release $1: the package must bring all
+# it needs.
+check_clean_root() {
+  local release=$1 clean_root=$work/clean-root-$1 left
+  echo "check-package: making a clean Debian root ($release) to install $(basename "$deb") into"
+  fresh_root_make "$clean_root" "$release"
+  cp "$deb" "$clean_root/tmp/"
+  echo "check-package: installing $(basename "$deb") with apt-get in the clean root ($release)"
+  fresh_root_run "$clean_root" apt-get update -q >"$work/apt.log" 2>&1 ||
+    { cat "$work/apt.log" >&2; fail "apt-get update failed in the clean root ($release)"; }
+  fresh_root_run "$clean_root" apt-get install -y -q \
+    --no-install-recommends "/tmp/$(basename "$deb")" >"$work/apt.log" 2>&1 ||
+    { cat "$work/apt.log" >&2; fail "apt-get could not install the package in a clean root ($release)"; }
+  echo "check-package: $(grep -c '^Setting up ' "$work/apt.log") packages set up"
+  [[ -x $clean_root/usr/bin/rekenrups ]] || fail "the package did not put /usr/bin/rekenrups in place ($release)"
 
-# The X server runs here; the program inside the clean root reaches it through its socket.
-mkdir -p "$clean_root/tmp/.X11-unix" /tmp/.X11-unix
-chmod 1777 /tmp/.X11-unix
-mount --bind /tmp/.X11-unix "$clean_root/tmp/.X11-unix"
-CLEAN_ROOT=$clean_root xvfb-run -a -s "-ac -screen 0 1280x1024x24" "$here/check-package.sh" --start-installed
+  # The X server runs here; the program inside the clean root reaches it through its socket.
+  mkdir -p "$clean_root/tmp/.X11-unix" /tmp/.X11-unix
+  chmod 1777 /tmp/.X11-unix
+  mount --bind /tmp/.X11-unix "$clean_root/tmp/.X11-unix"
+  CLEAN_ROOT=$clean_root xvfb-run -a -s "-ac -screen 0 1280x1024x24" "$here/check-package.sh" --start-installed
 
-fresh_root_run "$clean_root" apt-get remove -y -q rekenrups >/dev/null
-[[ ! -e $clean_root/usr/bin/rekenrups ]] || fail "/usr/bin/rekenrups is still there after removing the package"
-fresh_root_run "$clean_root" apt-get autoremove -y -q >"$work/apt.log" 2>&1 ||
-  { cat "$work/apt.log" >&2; fail "apt-get autoremove failed after removing the package"; }
-left=$(fresh_root_run "$clean_root" apt-mark showauto | wc -l)
-((left == 0)) || fail "apt-get autoremove left $left packages that the package brought"
-echo "check-package: the package installs, starts and removes cleanly"
+  fresh_root_run "$clean_root" apt-get remove -y -q rekenrups >/dev/null
+  [[ ! -e $clean_root/usr/bin/rekenrups ]] || fail "/usr/bin/rekenrups is still there after removing the package ($release)"
+  fresh_root_run "$clean_root" apt-get autoremove -y -q >"$work/apt.log" 2>&1 ||
+    { cat "$work/apt.log" >&2; fail "apt-get autoremove failed after removing the package ($release)"; }
+  # What autoremove keeps of what the package brought, it may keep only because a package of the
+  # clean root recommends it: Debian 13's libc6 recommends libidn2-0 (and so libunistring5), which
+  # its minimal system lacks and the package's libraries bring (Debian 12's has them already).
+  left=$(fresh_root_run "$clean_root" apt-mark showauto | sort)
+  if [[ -n $left ]]; then
+    kept=$(fresh_root_run "$clean_root" apt-get -s -o APT::AutoRemove::RecommendsImportant=false autoremove |
+      sed -n 's/^Remv \([^ ]*\) .*/\1/p' | sort)
+    [[ $kept == "$left" ]] ||
+      fail "apt-get autoremove left $(wc -l <<<"$left") packages that the package brought: ${left//$'\n'/ } ($release)"
+    echo "check-package: apt-get autoremove keeps ${left//$'\n'/ }, which the clean root's own packages recommend ($release)"
+  fi
+  fresh_root_remove "$clean_root"
+  echo "check-package: the package installs, starts and removes cleanly on $release"
+}
+
+for release in "${releases[@]}"; do check_clean_root "$release"; done

@@ -8,6 +8,7 @@
 #                             (bookworm, the default, or trixie) and mounts what a chroot needs
 #   fresh_root_run DIR CMD... runs CMD inside, as root, with a clean environment in which
 #                             nobody answers questions (apt's and debconf's)
+#   fresh_root_processes DIR  prints what still runs inside, as "PID COMMAND LINE", one a line
 #   fresh_root_remove DIR     ends what still runs inside, unmounts and deletes the root
 #   fresh_root_release DIR    ends what still runs inside and unmounts, but keeps the root for a
 #                             later fresh_root_mount DIR (a root kept in the cache folder)
@@ -81,8 +82,12 @@ fresh_root_make() {
     find "$root/etc/apt/sources.list" "$root/etc/apt/sources.list.d" -type f \
       \( -name '*.list' -o -name '*.sources' \) -exec sed -i -E "s/\\b$host_suite(-[a-z]+)?\\b/$suite\\1/g" {} + 2>/dev/null || true
   fi
+  # Only this machine's own settings: a file that a package owns is that package's default, which
+  # the root's own release brings in its own version (a copy of another release's would stop
+  # dpkg at a question about the changed file when the package comes into the root).
   local conf
   for conf in /etc/apt/apt.conf.d/*; do
+    dpkg-query -S "$conf" >/dev/null 2>&1 && continue
     grep -qs -e 'archives/\*\.deb' -e 'pkgcache' "$conf" || cp -a "$conf" "$root/etc/apt/apt.conf.d/"
   done
   echo 'Binary::apt::APT::Keep-Downloaded-Packages "true";' >"$root/etc/apt/apt.conf.d/90keep-packages"
@@ -97,6 +102,19 @@ fresh_root_run() {
   chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb DEBIAN_FRONTEND=noninteractive \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     ${CI:+CI=$CI} "$@"
+}
+
+fresh_root_processes() {
+  local root pid inside line
+  [[ -d $1 ]] || return 0
+  root=$(cd "$1" && pwd -P)
+  for pid in /proc/[0-9]*; do
+    inside=$(readlink "$pid/root" 2>/dev/null) || continue
+    # Also what runs in a root made inside this one.
+    [[ $inside == "$root" || $inside == "$root"/* ]] || continue
+    line=$(tr '\0' ' ' 2>/dev/null <"$pid/cmdline") || continue
+    [[ -n $line ]] && echo "${pid#/proc/} $line"
+  done
 }
 
 fresh_root_release() {

@@ -49,8 +49,11 @@ expect_centred "$chooser" "the chooser on its first show"
 [[ $(pixel "$chooser" $(((5760 / 15 + 8) * scale)) $(((6720 / 15 + 24) * scale))) == 128,0,0 ]] ||
   fail "the chooser's stop button face is $(pixel "$chooser" $(((5760 / 15 + 8) * scale)) $(((6720 / 15 + 24) * scale)))"
 
-# The first focused button is cmdplus, which opens the remainder-0 level.
+# The first focused button is cmdplus, which opens the remainder-0 level. The chooser bears the
+# same title, so the exercise screen is looked for once the chooser has gone (on a loaded machine
+# it may still be there a moment after the key).
 xdotool key --clearmodifiers Return
+wait_until "$slow" hidden "$chooser" || fail "the chooser stayed after Enter"
 screen=$(wait_window rekenrups "$slow") || fail "Enter on the chooser opened nothing"
 [[ $(window_role "$screen") == frmrekenrupseven ]] || fail "Enter opened '$(window_role "$screen")'"
 sleep 0.5
@@ -72,11 +75,13 @@ echo "$wm offers: ${actions#*= }"
 
 # Back to the chooser with cmdstop (4440, 5640 twips) and in again.
 xdotool mousemove --window "$screen" $(((2 * 4440 + 1575) * scale / 30)) $(((2 * 5640 + 735) * scale / 30)) click 1
+wait_until "$slow" hidden "$screen" || fail "the exercise screen stayed after cmdstop"
 chooser=$(wait_window rekenrups "$slow") && [[ $(window_role "$chooser") == frmkiesbasis1 ]] || fail "cmdstop did not return to the chooser"
 wait_until "$slow" active "$chooser" || fail "the chooser never got the focus"
 sleep 0.5
 expect_centred "$chooser" "the chooser shown again"
 xdotool key --clearmodifiers Return
+wait_until "$slow" hidden "$chooser" || fail "the chooser stayed after Enter"
 screen=$(wait_window rekenrups "$slow") && [[ $(window_role "$screen") == frmrekenrupseven ]] || fail "Enter did not open the level again"
 sleep 0.5
 expect_centred "$screen" "the exercise screen shown again"

@@ -1,16 +1,30 @@
 # shellcheck shell=bash
 # Shared helpers of the real-window tests: a private X display with a window manager.
-# Source it; call need_tools, then start_display. Everything started is stopped on exit.
+# Source it; call need_tools, then start_display. Everything started is stopped on exit, failed,
+# passed or interrupted: what the test started itself, and what those started in turn (the buses
+# of xfwm4 and of the accessibility test, and the services the buses start), which carry the
+# test's mark (scripts/leftovers.sh).
 
 SKIP=77
 pids=()
 temporary=()
+# shellcheck source=../../scripts/leftovers.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/leftovers.sh"
+leftovers_mark REKENRUPS_E2E_TEST
 # The limit of a wait for something that comes for sure, only late on a loaded machine (a 2-core
 # machine building beside the tests, a sanitizer build): a server, a window manager, a window.
 slow=60
 
 cleanup() {
+  local pid started
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  # Those and what they started in turn carry the test's mark; all of it ends, or is killed (and
+  # once more, should a bus have started a service meanwhile).
+  for _ in 1 2 3; do
+    mapfile -t started < <(leftovers_find REKENRUPS_E2E_TEST)
+    ((${#started[@]})) || break
+    leftovers_end "${started[@]}"
+  done
   wait 2>/dev/null || true
   rm -f "${temporary[@]}"
 }

@@ -10,6 +10,7 @@
 #include "shell/frmkiesbasis1.h"
 #include "shell/mdiform2.h"
 #include "shell/program.h"
+#include "wait.h"
 
 #include <QTest>
 
@@ -313,11 +314,11 @@ void TestCheckAndHelp::pointingAtButtonsWritesTheirHints()
 {
     ExerciseScreen &screen = startExercise(QStringLiteral("frmrekenrups200"), {150, 7});
     pointAt(screen, "cmdjuist");
-    QTRY_COMPARE(caption(screen, "lblhulp", 2), checkHint);
+    WAIT_COMPARE(caption(screen, "lblhulp", 2), checkHint);
     pointAt(screen, "cmdcontrole1");
-    QTRY_COMPARE(caption(screen, "lblhulp", 2), help::helpHint(help::Step::One, 150, 7, true)->text);
+    WAIT_COMPARE(caption(screen, "lblhulp", 2), help::helpHint(help::Step::One, 150, 7, true)->text);
     QTest::mouseMove(screen.windowHandle(), control(screen, "Shape1")->geometry().bottomLeft() + QPoint(4, -4));
-    QTRY_COMPARE(caption(screen, "lblhulp", 2), QString());
+    WAIT_COMPARE(caption(screen, "lblhulp", 2), QString());
 }
 
 void TestCheckAndHelp::refusalStaysUntilTheChildActs_data()
@@ -357,9 +358,9 @@ void TestCheckAndHelp::refusalStaysUntilTheChildActs()
         QTest::mouseClick(control(screen, "cmdstart"), Qt::LeftButton);
     }
     pointAt(screen, "cmdjuist");
-    QTRY_COMPARE(caption(screen, "lblhulp", 2), checkHint);
+    WAIT_COMPARE(caption(screen, "lblhulp", 2), checkHint);
     QTest::mouseMove(screen.windowHandle(), bare);
-    QTRY_COMPARE(caption(screen, "lblhulp", 2), QString());
+    WAIT_COMPARE(caption(screen, "lblhulp", 2), QString());
 }
 
 void TestCheckAndHelp::refusalEndsWithTheNextCheck()

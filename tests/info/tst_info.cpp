@@ -8,6 +8,7 @@
 #include "shell/program.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
+#include "wait.h"
 
 #include <QAction>
 #include <QDate>
@@ -161,7 +162,7 @@ void TestInfo::introKeyOrMenuLeadsToTheChooser()
     else
         control<QAction>(main, "aftrek2")->trigger();
 
-    QTRY_VERIFY(program->isLoaded(QStringLiteral("frmkiesbasis1")) && program->kiesbasis1().isShown());
+    WAIT_VERIFY(program->isLoaded(QStringLiteral("frmkiesbasis1")) && program->kiesbasis1().isShown());
     QVERIFY(!shownIntro->isShown());
     QCOMPARE(&intro(), shownIntro);
     QCOMPARE(control<ui::PictureCaptionButton>(*shownIntro, "cmdkombinnen")->text(),

@@ -8,6 +8,7 @@
 #include "shell/frmkiesbasis1.h"
 #include "shell/mdiform2.h"
 #include "shell/program.h"
+#include "wait.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -90,6 +91,7 @@ private:
     int pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(m_rng); }
 
     std::unique_ptr<Program> program;
+    AnotherApplication m_elsewhere;
     std::mt19937 m_rng;
     int m_expectedTotal = 0;
     std::map<ExerciseScreen *, int> m_rightBefore;
@@ -316,15 +318,15 @@ QString TestRandomUser::moveSomewhere(QWidget *window)
 
 QString TestRandomUser::switchWindows(QWidget *window)
 {
-    if (pick(2) == 0) {
-        // Away to another application and back.
-        QApplication::setActiveWindow(nullptr);
-        QApplication::setActiveWindow(window);
-        return QStringLiteral("round trip to another application, back to %1").arg(window->objectName());
-    }
+    const bool roundTrip = pick(2) == 0;
+    // Away to another application first.
+    if (roundTrip && !m_elsewhere.takeFocus())
+        return QStringLiteral("no round trip: another application did not get the focus");
     window->activateWindow();
-    QApplication::setActiveWindow(window);
-    return QStringLiteral("activate %1").arg(window->objectName());
+    if (!QTest::qWaitForWindowActive(window))
+        return QStringLiteral("%1 did not become active").arg(window->objectName());
+    return (roundTrip ? QStringLiteral("round trip to another application, back to %1") : QStringLiteral("activate %1"))
+        .arg(window->objectName());
 }
 
 QList<ExerciseScreen *> TestRandomUser::loadedScreens() const

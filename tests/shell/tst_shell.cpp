@@ -6,6 +6,7 @@
 #include "shell/mdiform2.h"
 #include "shell/program.h"
 #include "ui/form.h"
+#include "wait.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -170,7 +171,7 @@ void TestShell::sixClicksBringTheRingBack()
         QVERIFY(shown >= 0);
         const QWidget *picture = control(chooser, ring[static_cast<std::size_t>(shown)]);
         QTest::mouseClick(chooser.windowHandle(), Qt::LeftButton, {}, picture->geometry().center());
-        QTRY_COMPARE(visibleRingPicture(chooser), click % 6);
+        WAIT_COMPARE(visibleRingPicture(chooser), click % 6);
     }
 }
 
