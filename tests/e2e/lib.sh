@@ -16,14 +16,14 @@ leftovers_mark REKENRUPS_E2E_TEST
 slow=60
 
 cleanup() {
-  local pid started
+  local pid marked
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   # Those and what they started in turn carry the test's mark; all of it ends, or is killed (and
   # once more, should a bus have started a service meanwhile).
   for _ in 1 2 3; do
-    mapfile -t started < <(leftovers_find REKENRUPS_E2E_TEST)
-    ((${#started[@]})) || break
-    leftovers_end "${started[@]}"
+    mapfile -t marked < <(leftovers_find REKENRUPS_E2E_TEST)
+    ((${#marked[@]})) || break
+    leftovers_end "${marked[@]}"
   done
   wait 2>/dev/null || true
   rm -f "${temporary[@]}"
