@@ -81,39 +81,15 @@ make_emsdk() {
   echo "EMSCRIPTEN_ROOT = emsdk_path + '/upstream/emscripten'" >"$emsdk/.emscripten"
 }
 
-fetch_qt_source() { # DIR: Debian's qt6-base source of $qt_deb_version, unpacked and patched, in DIR/src
-  local dir=$1 apt_dir=$1/apt line
-  mkdir -p "$apt_dir/lists/partial" "$apt_dir/archives/partial" "$apt_dir/parts"
-  # apt-get source needs a deb-src entry: apt gets its own sources list, made from the archives
-  # that hold the installed qt6-base-dev-tools, and the root's stay as they are.
-  : >"$apt_dir/sources.list"
-  local signed=
-  [[ -e /usr/share/keyrings/debian-archive-keyring.gpg ]] &&
-    signed="[signed-by=/usr/share/keyrings/debian-archive-keyring.gpg]"
-  while read -r line; do
-    read -r -a fields <<<"$line"
-    [[ ${fields[1]:-} == http* ]] || continue
-    local suite=${fields[2]%/*} component=${fields[2]#*/}
-    [[ $suite == "${fields[2]}" ]] && component=
-    echo "deb-src $signed ${fields[1]} $suite $component" >>"$apt_dir/sources.list"
-  done < <(LC_ALL=C apt-cache policy qt6-base-dev-tools |
-    awk '/^ [ *]/ && !/Version table/ { if ($1 == "***") mine = ($2 == v); else if ($2 !~ /^[a-z\/]/) mine = ($1 == v); else if (mine) print }' v="$qt_deb_version")
-  [[ -s $apt_dir/sources.list ]] || die "apt knows no archive that holds qt6-base $qt_deb_version"
-  local apt_options=(
-    -o "Dir::Etc::SourceList=$apt_dir/sources.list" -o "Dir::Etc::SourceParts=$apt_dir/parts"
-    -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache::Archives=$apt_dir/archives"
-    -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache= -o APT::Sandbox::User=root)
-  apt-get "${apt_options[@]}" update -q
-  (cd "$dir" && apt-get "${apt_options[@]}" source -q "qt6-base=$qt_deb_version")
-  mv "$dir/qt6-base-$qt_version"*/ "$dir/src"
-}
+# shellcheck source=../qt-source.sh
+source "$top/scripts/qt-source.sh"
 
 build_qt() {
   local work=$qt_prefix.work
   rm -rf "$work"
   mkdir -p "$work/build"
   say "building Qt $qt_version for the browser in $qt_prefix (once: 7 to 20 minutes on 2 cores)"
-  fetch_qt_source "$work"
+  qt_source_fetch "$work" "$qt_deb_version"
   # The browser platform embeds its own faces (DejaVu Sans and its mono face) and registers them by
   # the names they carry: Liberation Sans in their place gives the design's face (Arial's widths)
   # in regular and bold, and costs no more.

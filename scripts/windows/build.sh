@@ -78,42 +78,15 @@ qt_key=$(printf '%s\n' "$qt_deb_version" "$toolchain_text" "${qt_options[@]}" \
   "$(dpkg-query -W -f='${Version}' g++-mingw-w64-x86-64-posix)" | sha256sum | cut -c1-12)
 qt_prefix=$cache/qt-$qt_version-$qt_key
 
-fetch_qt_source() { # DIR: Debian's qt6-base source of $qt_deb_version, unpacked and patched, in DIR/src
-  local dir=$1 apt_dir=$1/apt line
-  mkdir -p "$apt_dir/lists/partial" "$apt_dir/archives/partial" "$apt_dir/parts"
-  # apt-get source needs a deb-src entry: apt gets its own sources list and lists folder, made
-  # from the archives that hold the installed qt6-base-dev-tools, and the machine's stay as they are.
-  : >"$apt_dir/sources.list"
-  local signed=
-  [[ -e /usr/share/keyrings/debian-archive-keyring.gpg ]] &&
-    signed='[signed-by=/usr/share/keyrings/debian-archive-keyring.gpg]'
-  while read -r line; do
-    set -- $line
-    [[ ${2:-} == http* ]] || continue
-    local suite=${3%/*} component=${3#*/}
-    [[ $suite == "$3" ]] && component=
-    echo "deb-src $signed $2 $suite $component" >>"$apt_dir/sources.list"
-  done < <(LC_ALL=C apt-cache policy qt6-base-dev-tools |
-    awk '/^ [ *]/ && !/Version table/ { if ($1 == "***") mine = ($2 == v); else if ($2 !~ /^[a-z\/]/) mine = ($1 == v); else if (mine) print }' v="$qt_deb_version")
-  if [[ ! -s $apt_dir/sources.list ]]; then
-    echo "rekenrups: apt knows no archive that holds qt6-base $qt_deb_version" >&2
-    return 1
-  fi
-  local apt_options=(
-    -o "Dir::Etc::SourceList=$apt_dir/sources.list" -o "Dir::Etc::SourceParts=$apt_dir/parts"
-    -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache::Archives=$apt_dir/archives"
-    -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache= -o APT::Sandbox::User=root)
-  apt-get "${apt_options[@]}" update -q
-  (cd "$dir" && apt-get "${apt_options[@]}" source -q "qt6-base=$qt_deb_version")
-  mv "$dir/qt6-base-$qt_version"*/ "$dir/src"
-}
+# shellcheck source=../qt-source.sh
+source "$top/scripts/qt-source.sh"
 
 build_qt() {
   local work=$cache/qt-$qt_version-$qt_key.work
   rm -rf "$work"
   mkdir -p "$work"
   echo "rekenrups: building a static Qt $qt_version for Windows in $qt_prefix (once: 15 to 50 minutes on 2 cores)"
-  fetch_qt_source "$work"
+  qt_source_fetch "$work" "$qt_deb_version"
   printf '%s' "$toolchain_text" >"$work/mingw-w64.cmake"
   mkdir -p "$qt_prefix"
   # Qt's installed toolchain file loads this one by its absolute path: it must stay with the Qt.
