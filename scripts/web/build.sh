@@ -163,7 +163,8 @@ inside() {
 suites=(tst_draw tst_splithelp tst_answer)
 
 # bench/run's yardstick: bench/barewindow.cpp (a main window with a menu and a line of text) built
-# with the same Qt and flags, on the same page.
+# with the same Qt and flags, on the same page; its arguments stand at the top of the loader's
+# config, where qtLoad reads them (inside its qt part they are ignored).
 build_bare_window() {
   local build=$top/build-wasm bare=$top/build-wasm/bench-bare
   EMSDK=$emsdk cmake --build "$build" --parallel "$jobs" --target barewindow
@@ -173,7 +174,7 @@ build_bare_window() {
   cp "$top"/packaging/web/rekenrups-192.png "$bare/"
   sed -e "s/@WASM_BYTES@/$(stat -c %s "$bare/barewindow.wasm")/" -e 's/rekenrups\.js/barewindow.js/' \
     -e 's/rekenrups\.wasm/barewindow.wasm/g' -e 's/rekenrups_entry/barewindow_entry/' \
-    -e 's/fontDpi: 96,/fontDpi: 96, arguments: ["--text"],/' \
+    -e 's/^\( *\)qt: {/\1arguments: ["--text"],\n\1qt: {/' \
     -e '/serviceWorker/d' "$top/packaging/web/index.html" >"$bare/index.html"
 }
 
