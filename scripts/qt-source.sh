@@ -1,10 +1,11 @@
+# shellcheck shell=bash
 # Debian's own qt6-base source, which the static Qt builds for Windows and for the browser start
 # from. Source it, then:
 #
 #   qt_source_fetch DIR DEB_VERSION   unpacks and patches the qt6-base source of DEB_VERSION (the
 #                                     version of the installed qt6-base-dev-tools) in DIR/src
 qt_source_fetch() {
-  local dir=$1 deb_version=$2 apt_dir=$1/apt line signed= fields suite component
+  local dir=$1 deb_version=$2 apt_dir=$1/apt line signed='' fields suite component
   mkdir -p "$apt_dir/lists/partial" "$apt_dir/archives/partial" "$apt_dir/parts"
   # apt-get source needs a deb-src entry: apt gets its own sources list and lists folder, made
   # from the archives that hold the installed qt6-base-dev-tools, and the machine's stay as they are.
