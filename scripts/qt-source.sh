@@ -32,3 +32,17 @@ qt_source_fetch() {
   (cd "$dir" && apt-get "${apt_options[@]}" source -q "qt6-base=$deb_version")
   mv "$dir/qt6-base-${deb_version%%[+-]*}"*/ "$dir/src"
 }
+
+#   qt_build_once PREFIX BUILD   runs the function BUILD unless PREFIX holds a finished Qt
+#                                (PREFIX/.complete); one build at a time: another run (CI beside a
+#                                developer) waits for it and takes its result
+qt_build_once() {
+  local prefix=$1 build=$2
+  exec 8>"$prefix.lock"
+  flock 8
+  if [[ ! -e $prefix/.complete ]]; then
+    rm -rf "$prefix"
+    "$build"
+  fi
+  exec 8>&-
+}

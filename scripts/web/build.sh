@@ -139,13 +139,7 @@ inside() {
   key=$(printf '%s\n' "$qt_deb_version" "${qt_options[@]}" \
     "$(dpkg-query -W -f='${Version}' emscripten fonts-liberation)" | sha256sum | cut -c1-12)
   qt_prefix=$cache/web-qt-$qt_version-$key
-  exec 8>"$qt_prefix.lock"
-  flock 8
-  if [[ ! -e $qt_prefix/.complete ]]; then
-    rm -rf "$qt_prefix"
-    build_qt
-  fi
-  exec 8>&-
+  qt_build_once "$qt_prefix" build_qt
   say "Qt for the browser: $qt_prefix"
   $qt_only && return 0
   if $run_tests; then

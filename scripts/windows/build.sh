@@ -99,14 +99,7 @@ build_qt() {
   rm -rf "$work"
 }
 
-# One build of a Qt at a time: another run (CI beside a developer) waits for it and takes it.
-exec 8>"$qt_prefix.lock"
-flock 8
-if [[ ! -e $qt_prefix/.complete ]]; then
-  rm -rf "$qt_prefix"
-  build_qt
-fi
-exec 8>&-
+qt_build_once "$qt_prefix" build_qt
 echo "rekenrups: static Qt for Windows: $qt_prefix"
 $qt_only && exit 0
 
